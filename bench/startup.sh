@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Start-up cost of tyx against the floor: a C program that writes the same
+# bytes as `tyx 1 1800` with one write(2).
+#
+#   bench/startup.sh [--check] [--runs N] [BUILD_DIR]
+#
+# Prints instructions per run (valgrind's callgrind; the same count every time)
+# and wall time per run (hyperfine if installed, otherwise a plain loop) for
+# `tyx 1 1800`, `tyx` (today, with its local-time lookup) and the floor, with
+# the ratio of each to the floor. BUILD_DIR defaults to build/release, which
+# `cmake --workflow --preset release` makes. With --check the wall times are
+# skipped and the exit status is 1 if tyx is over its budget of 1.25 times the
+# floor's instructions for `tyx 1 1800` or 1.5 times for `tyx`.
+set -euo pipefail
+
+check=false
+runs=500
+build=build/release
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --check) check=true ;;
+    --runs) runs=$2; shift ;;
+    *) build=$1 ;;
+  esac
+  shift
+done
+
+tyx=$build/tyx
+floor=$build/startup_floor
+for program in "$tyx" "$floor"; do
+  [ -x "$program" ] || { echo "startup.sh: $program is not built" >&2; exit 2; }
+done
+if ! cmp -s <("$tyx" 1 1800) <("$floor"); then
+  echo "startup.sh: tyx 1 1800 and the floor print different bytes" >&2
+  exit 1
+fi
+
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+    sed -n 's/.*I *refs: *\([0-9,]*\).*/\1/p' | tr -d ,
+}
+
+wall_ns() { # nanoseconds per run of "$@" over $runs runs
+  if command -v hyperfine >/dev/null; then
+    local json
+    json=$(mktemp)
+    hyperfine -N --style none --warmup 20 --runs "$runs" --export-json "$json" "$*" >/dev/null
+    sed -n 's/.*"mean": *\([0-9.e-]*\).*/\1/p' "$json" | head -n 1 | awk '{ printf "%d", $1 * 1e9 }'
+    rm -f "$json"
+  else
+    local start end
+    for _ in $(seq 20); do "$@" >/dev/null; done
+    start=$(date +%s%N)
+    for _ in $(seq "$runs"); do "$@" >/dev/null; done
+    end=$(date +%s%N)
+    echo $(((end - start) / runs))
+  fi
+}
+
+floor_instructions=$(instructions "$floor")
+over=false
+printf '%-14s %14s %8s' command instructions ratio
+$check || printf ' %12s %8s' 'wall (us)' ratio
+printf '\n'
+$check || floor_ns=$(wall_ns "$floor")
+for row in "tyx 1 1800|1.25|$tyx 1 1800" "tyx|1.50|$tyx" "floor|-|$floor"; do
+  IFS='|' read -r name budget command <<<"$row"
+  # shellcheck disable=SC2086 # the command is split into its words on purpose
+  count=$(instructions $command)
+  ratio=$(awk -v a="$count" -v b="$floor_instructions" 'BEGIN { printf "%.3f", a / b }')
+  printf '%-14s %14s %8s' "$name" "$count" "$ratio"
+  if ! $check; then
+    # shellcheck disable=SC2086
+    ns=$(wall_ns $command)
+    printf ' %12.1f %8.3f' "$(awk -v n="$ns" 'BEGIN { print n / 1000 }')" \
+      "$(awk -v a="$ns" -v b="$floor_ns" 'BEGIN { print a / b }')"
+  fi
+  if [ "$budget" != - ] && awk -v r="$ratio" -v b="$budget" 'BEGIN { exit !(r > b) }'; then
+    printf '  over the budget of %s' "$budget"
+    over=true
+  fi
+  printf '\n'
+done
+$check && $over && exit 1
+exit 0

@@ -1,0 +1,156 @@
+// The built command, run as a user runs it.
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "oracle.hpp"
+#include "run_tyx.hpp"
+
+namespace {
+
+using namespace std::chrono;
+using tyx_test::output_to;
+using tyx_test::run_tyx;
+
+const std::string tyx = TYX_BINARY;
+
+// Today in a zone that is `offset` ahead of UTC.
+year_month_day today_at(hours offset) {
+  return year_month_day{floor<days>(system_clock::now() + offset)};
+}
+
+// What tyx prints for `month` of `year` (with year 0 standing for this year).
+std::string expected_for(int year, unsigned month, hours offset) {
+  const auto today = today_at(offset);
+  return tyx_test::expected_month(year == 0 ? int{today.year()} : year,
+                                  month == 0 ? unsigned{today.month()} : month);
+}
+
+// Runs tyx in a zone and compares it with the calendar of the local today,
+// looked up before and after the run in case the date changed meanwhile.
+void expect_today(const std::vector<std::string> &arguments, const char *zone,
+                  hours offset, unsigned month) {
+  const std::string before = expected_for(0, month, offset);
+  const auto run = run_tyx(tyx, arguments, zone);
+  const std::string after = expected_for(0, month, offset);
+  EXPECT_EQ(run.exit_status, 0) << zone;
+  EXPECT_TRUE(run.out == before || run.out == after) << zone << '\n' << run.out;
+  EXPECT_EQ(run.err, "");
+}
+
+constexpr unsigned usage = 13; // a month that stands for the usage text
+
+TEST(Tyx, ArgumentsAsAUserTypesThem) {
+  const struct {
+    std::vector<std::string> arguments;
+    int year; // 0 for this year
+    unsigned month; // 0 for this month, `usage` for the usage text
+  } cases[] = {
+      {{"2"}, 0, 2},
+      {{"1800"}, 0, usage},
+      {{"word"}, 0, usage},
+      {{""}, 0, usage},
+      {{"1", "1800"}, 1800, 1},
+      {{"2", "0"}, 1900, 2},
+      {{"2", "99"}, 1999, 2},
+      {{"2", "100"}, 0, usage},
+      {{"2", "1799"}, 0, usage},
+      {{"1", "3000"}, 3000, 1},
+      {{"1", "3001"}, 0, usage},
+      {{"13", "1900"}, 0, usage},
+      {{"0", "1900"}, 0, usage},
+      {{"-1", "1900"}, 0, usage},
+      {{"5", "word"}, 1900, 5},
+      {{"1x", "1800"}, 1800, 1},
+      {{"+7", "1900"}, 1900, 7},
+      {{"  7", "1900"}, 1900, 7},
+      {{"0x7", "1900"}, 0, usage},
+      {{"1", "1800", "junk"}, 1800, 1},
+      {{"4294967297", "1900"}, 0, usage},
+      {{"1", "-4294965496"}, 0, usage},
+  };
+  for (const auto &c : cases) {
+    std::string shown = "tyx";
+    for (const auto &argument : c.arguments) {
+      shown += " '" + argument + "'";
+    }
+    SCOPED_TRACE(shown);
+    if (c.month == usage) {
+      const auto run = run_tyx(tyx, c.arguments);
+      EXPECT_EQ(run.exit_status, 255);
+      EXPECT_EQ(run.out, tyx_test::usage_text);
+      EXPECT_EQ(run.err, "");
+    } else if (c.year == 0) {
+      expect_today(c.arguments, "UTC0", hours{0}, c.month);
+    } else {
+      const auto run = run_tyx(tyx, c.arguments);
+      EXPECT_EQ(run.exit_status, 0);
+      EXPECT_EQ(run.out, tyx_test::expected_month(c.year, c.month));
+      EXPECT_EQ(run.err, "");
+    }
+  }
+}
+
+// UTC+14 and UTC-12 are 26 hours apart: never on the same date.
+TEST(Tyx, DefaultsToTodayInTheLocalTimeZone) {
+  for (const unsigned month : {0U, 3U}) {
+    const std::vector<std::string> arguments =
+        month == 0 ? std::vector<std::string>{} : std::vector<std::string>{"3"};
+    expect_today(arguments, "<+14>-14", hours{14}, month);
+    expect_today(arguments, "<-12>12", hours{-12}, month);
+  }
+}
+
+TEST(Tyx, ReportsAFailedWrite) {
+  const struct {
+    const char *what;
+    output_to output;
+    std::vector<std::string> arguments;
+    int exit_status;
+    std::string err;
+  } cases[] = {
+      {"full device", output_to::full_device, {"1", "1800"}, 1,
+       std::string{"tyx: write error: "} + std::strerror(ENOSPC) + '\n'},
+      {"closed output", output_to::closed, {"1", "1800"}, 1,
+       std::string{"tyx: write error: "} + std::strerror(EBADF) + '\n'},
+      {"full device, today", output_to::full_device, {}, 1,
+       std::string{"tyx: write error: "} + std::strerror(ENOSPC) + '\n'},
+      {"usage on a full device", output_to::full_device, {"13"}, 255, ""},
+  };
+  for (const auto &c : cases) {
+    const auto run = run_tyx(tyx, c.arguments, "UTC0", c.output);
+    EXPECT_EQ(run.exit_status, c.exit_status) << c.what;
+    EXPECT_EQ(run.err, c.err) << c.what;
+  }
+}
+
+TEST(Tyx, EndsQuietlyOnAClosedPipe) {
+  const auto run = run_tyx(tyx, {"1", "1800"}, "UTC0", output_to::closed_pipe);
+  EXPECT_EQ(run.signal, SIGPIPE);
+  EXPECT_EQ(run.err, "");
+}
+
+// Every month the command accepts, through the whole program.
+TEST(Tyx, EveryAcceptedMonth) {
+  for (int year = 1800; year <= 3000; ++year) {
+    for (unsigned month = 1; month <= 12; ++month) {
+      const auto run = run_tyx(tyx, {std::to_string(month), std::to_string(year)});
+      ASSERT_EQ(run.exit_status, 0) << year << '-' << month;
+      ASSERT_EQ(run.out, tyx_test::expected_month(year, month)) << year << '-' << month;
+    }
+  }
+  for (int two_digits = 0; two_digits <= 99; ++two_digits) {
+    for (unsigned month = 1; month <= 12; ++month) {
+      const auto run = run_tyx(tyx, {std::to_string(month), std::to_string(two_digits)});
+      ASSERT_EQ(run.exit_status, 0) << two_digits << '-' << month;
+      ASSERT_EQ(run.out, tyx_test::expected_month(1900 + two_digits, month))
+          << two_digits << '-' << month;
+    }
+  }
+}
+
+} // namespace
