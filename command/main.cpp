@@ -1,5 +1,4 @@
 // tyx: prints the calendar of one month.
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +10,12 @@
 
 namespace {
 
-int fail(const char *what) noexcept {
-  std::fprintf(stderr, "tyx: %s\n", what);
+int fail(const char *what, const char *detail = nullptr) noexcept {
+  if (detail == nullptr) {
+    std::fprintf(stderr, "tyx: %s\n", what);
+  } else {
+    std::fprintf(stderr, "tyx: %s: %s\n", what, detail);
+  }
   return EXIT_FAILURE;
 }
 
@@ -31,11 +34,9 @@ int main(int argc, char *argv[]) {
   }
 
   tyx::print_month(year, month);
-  // Flushing here, not at exit, so that a failed write can still be reported.
-  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-    const int error = errno;
-    std::fprintf(stderr, "tyx: write error: %s\n", std::strerror(error));
-    return EXIT_FAILURE;
+  // Flushed here rather than at exit, so that a failed write is reported.
+  if (const int error = tyx::finish_output(stdout); error != 0) {
+    return fail("write error", std::strerror(error));
   }
   return EXIT_SUCCESS;
 }

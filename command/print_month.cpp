@@ -1,5 +1,7 @@
 #include "print_month.hpp"
 
+#include <cerrno>
+
 #include "calendar.hpp"
 
 namespace tyx {
@@ -88,6 +90,13 @@ void print_month(std::FILE *out, std::uint32_t year,
 
 void print_month(std::uint32_t year, std::uint32_t month) noexcept {
   print_month(stdout, year, month);
+}
+
+int finish_output(std::FILE *out) noexcept {
+  if (std::fflush(out) == 0 && std::ferror(out) == 0) {
+    return 0;
+  }
+  return errno != 0 ? errno : EIO;
 }
 
 } // namespace tyx

@@ -40,4 +40,9 @@ void print_month(std::FILE *out, std::uint32_t year,
 // The same on standard output.
 void print_month(std::uint32_t year, std::uint32_t month) noexcept;
 
+// Flushes `out`; returns 0 if everything written to it has arrived, otherwise
+// the error number of the write that failed. An unbuffered or line-buffered
+// stream may have failed before the flush, so its error flag counts too.
+int finish_output(std::FILE *out) noexcept;
+
 } // namespace tyx

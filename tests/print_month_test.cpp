@@ -1,5 +1,6 @@
 #include "print_month.hpp"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -107,6 +108,23 @@ TEST(PrintMonth, WritesTheFormattedMonthToTheStream) {
   written.resize(std::fread(written.data(), 1, written.size(), stream));
   std::fclose(stream);
   EXPECT_EQ(written, tyx_test::expected_month(1900, 9) + tyx_test::expected_month(2015, 2));
+}
+
+// However the stream buffers, a failed write is found when the output ends.
+TEST(FinishOutput, ReportsAWriteThatFailedBeforeOrAtTheFlush) {
+  for (const int buffering : {_IOFBF, _IOLBF, _IONBF}) {
+    std::FILE *full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    ASSERT_EQ(std::setvbuf(full, nullptr, buffering, BUFSIZ), 0);
+    tyx::print_month(full, 1800, 1);
+    EXPECT_EQ(tyx::finish_output(full), ENOSPC) << buffering;
+    std::fclose(full);
+  }
+  std::FILE *file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  tyx::print_month(file, 1800, 1);
+  EXPECT_EQ(tyx::finish_output(file), 0);
+  std::fclose(file);
 }
 
 } // namespace
