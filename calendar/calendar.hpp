@@ -49,12 +49,10 @@ constexpr std::uint32_t day_number(std::uint32_t year, std::uint32_t month,
 
 // day_number_to_date multiplies by 400 in signed 32-bit arithmetic; this is
 // the last day number for which that product fits (a day in year 14699).
-inline constexpr std::int32_t max_day_number =
-    std::numeric_limits<std::int32_t>::max() / 400;
+inline constexpr std::int32_t max_day_number = std::numeric_limits<std::int32_t>::max() / 400;
 
 // The inverse of day_number. Requires 1 <= number <= max_day_number.
-constexpr void day_number_to_date(std::int32_t number, std::uint32_t &year,
-                                  std::uint32_t &month,
+constexpr void day_number_to_date(std::int32_t number, std::uint32_t &year, std::uint32_t &month,
                                   std::uint32_t &day) noexcept {
   // A 400-year cycle has exactly 146097 days, so this estimate lags the true
   // year by at most two.
@@ -64,8 +62,7 @@ constexpr void day_number_to_date(std::int32_t number, std::uint32_t &year,
   }
   year = estimate;
 
-  auto in_year = static_cast<std::uint32_t>(number) -
-                 days_through_year(year - 1U);
+  auto in_year = static_cast<std::uint32_t>(number) - days_through_year(year - 1U);
   // Move to the year with a 30-day February that month_offset describes.
   if (in_year > 59U) {
     in_year += 2U;

@@ -12,9 +12,9 @@ namespace {
 
 int fail(const char *what, const char *detail = nullptr) noexcept {
   if (detail == nullptr) {
-    std::fprintf(stderr, "tyx: %s\n", what);
+    static_cast<void>(std::fprintf(stderr, "tyx: %s\n", what));
   } else {
-    std::fprintf(stderr, "tyx: %s: %s\n", what, detail);
+    static_cast<void>(std::fprintf(stderr, "tyx: %s: %s\n", what, detail));
   }
   return EXIT_FAILURE;
 }

@@ -1,6 +1,7 @@
 #include "print_month.hpp"
 
 #include <cerrno>
+#include <string_view>
 
 #include "calendar.hpp"
 
@@ -17,8 +18,8 @@ void put(month_text &text, std::size_t &length, char character) noexcept {
 }
 
 void put(month_text &text, std::size_t &length, const char *characters) noexcept {
-  for (; *characters != '\0'; ++characters) {
-    put(text, length, *characters);
+  for (const char character : std::string_view{characters}) {
+    put(text, length, character);
   }
 }
 
@@ -26,8 +27,7 @@ char digit(std::uint32_t value) noexcept {
   return static_cast<char>('0' + static_cast<int>(value));
 }
 
-void put_decimal(month_text &text, std::size_t &length,
-                 std::uint32_t value) noexcept {
+void put_decimal(month_text &text, std::size_t &length, std::uint32_t value) noexcept {
   std::uint32_t scale = 1;
   while (value / scale >= 10U) {
     scale *= 10U;
@@ -38,8 +38,7 @@ void put_decimal(month_text &text, std::size_t &length,
 }
 
 // A day right-aligned in two characters, then the cell's space.
-void put_day_cell(month_text &text, std::size_t &length,
-                  std::uint32_t day) noexcept {
+void put_day_cell(month_text &text, std::size_t &length, std::uint32_t day) noexcept {
   put(text, length, day < 10U ? ' ' : digit(day / 10U));
   put(text, length, digit(day % 10U));
   put(text, length, ' ');
@@ -52,8 +51,7 @@ std::uint32_t month_length(std::uint32_t year, std::uint32_t month) noexcept {
   return month == 2U ? length + is_leap_year(year) : length;
 }
 
-std::size_t format_month(std::uint32_t year, std::uint32_t month,
-                         month_text &text) noexcept {
+std::size_t format_month(std::uint32_t year, std::uint32_t month, month_text &text) noexcept {
   std::size_t length = 0;
   put(text, length, "\n      ");
   put(text, length, month_abbreviations[month - 1U]);
@@ -82,10 +80,10 @@ std::size_t format_month(std::uint32_t year, std::uint32_t month,
   return length;
 }
 
-void print_month(std::FILE *out, std::uint32_t year,
-                 std::uint32_t month) noexcept {
+void print_month(std::FILE *out, std::uint32_t year, std::uint32_t month) noexcept {
   month_text text{};
-  std::fwrite(text.data(), 1, format_month(year, month, text), out);
+  // A short write leaves the stream's error flag set for finish_output.
+  static_cast<void>(std::fwrite(text.data(), 1, format_month(year, month, text), out));
 }
 
 void print_month(std::uint32_t year, std::uint32_t month) noexcept {

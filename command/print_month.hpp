@@ -11,12 +11,11 @@
 namespace tyx {
 
 // Indexed by month - 1; February's leap day is added by month_length.
-inline constexpr std::array<std::uint32_t, 12> days_in_month{
-    31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+inline constexpr std::array<std::uint32_t, 12> days_in_month{31, 28, 31, 30, 31, 30,
+                                                             31, 31, 30, 31, 30, 31};
 
 inline constexpr std::array<const char *, 12> month_abbreviations{
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Enough for the empty line, a header with a year of up to ten digits and six
 // grid lines of 21 characters, each with its newline.
@@ -29,13 +28,11 @@ std::uint32_t month_length(std::uint32_t year, std::uint32_t month) noexcept;
 
 // Lays out the month in `text` and returns the number of characters used.
 // Requires 1 <= month <= 12 and 1 <= year <= 9999.
-std::size_t format_month(std::uint32_t year, std::uint32_t month,
-                         month_text &text) noexcept;
+std::size_t format_month(std::uint32_t year, std::uint32_t month, month_text &text) noexcept;
 
 // Writes the month to `out` with a single write to the stream. Errors are left
 // in the stream's state for the caller to check.
-void print_month(std::FILE *out, std::uint32_t year,
-                 std::uint32_t month) noexcept;
+void print_month(std::FILE *out, std::uint32_t year, std::uint32_t month) noexcept;
 
 // The same on standard output.
 void print_month(std::uint32_t year, std::uint32_t month) noexcept;

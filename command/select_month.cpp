@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <span>
 
 #include "calendar.hpp"
 #include "today.hpp"
@@ -30,14 +31,14 @@ bool settle(std::uint32_t &year, std::uint32_t month) noexcept {
 std::uint32_t argument_value(const char *argument) noexcept {
   // long is 64 bits here; clamping gives the saturation a 32-bit long would.
   const long value = std::strtol(argument, nullptr, 10);
-  const auto saturated = static_cast<std::int32_t>(std::clamp<long>(
-      value, INT32_MIN, INT32_MAX));
+  const auto saturated = static_cast<std::int32_t>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
   return static_cast<std::uint32_t>(saturated);
 }
 
-selection select_month(int argc, const char *const argv[], today_source today,
-                       std::uint32_t &year, std::uint32_t &month) noexcept {
-  const int given = argc > 1 ? argc - 1 : 0;
+selection select_month(int argc, const char *const *argv, today_source today, std::uint32_t &year,
+                       std::uint32_t &month) noexcept {
+  const std::span<const char *const> words{argv, static_cast<std::size_t>(std::max(argc, 0))};
+  const std::size_t given = words.empty() ? 0 : words.size() - 1;
   if (given < 2) {
     const std::int32_t today_number = today();
     if (today_number == no_current_date) {
@@ -50,19 +51,19 @@ selection select_month(int argc, const char *const argv[], today_source today,
     day_number_to_date(today_number, year, month, unused_day);
   }
   if (given >= 1) {
-    month = argument_value(argv[1]);
+    month = argument_value(words[1]);
   }
   if (given >= 2) {
-    year = argument_value(argv[2]);
+    year = argument_value(words[2]);
   }
   return settle(year, month) ? selection::valid : selection::invalid;
 }
 
 void write_usage(std::FILE *out) noexcept {
-  std::fputs("usage: tyx [m [y]]\n"
-             "where: m = month (1 - 12)\n"
-             "       y = year (1 - 99, 1800 - 3000)\n",
-             out);
+  static_cast<void>(std::fputs("usage: tyx [m [y]]\n"
+                               "where: m = month (1 - 12)\n"
+                               "       y = year (1 - 99, 1800 - 3000)\n",
+                               out));
 }
 
 void usage() noexcept {

@@ -27,8 +27,8 @@ std::uint32_t argument_value(const char *argument) noexcept;
 // 0), asking `today` only when fewer than two arguments are given. Arguments
 // past the second are ignored. On selection::valid, `year` (1800 to 3000,
 // with 0 to 99 taken as 1900 to 1999) and `month` (1 to 12) are set.
-selection select_month(int argc, const char *const argv[], today_source today,
-                       std::uint32_t &year, std::uint32_t &month) noexcept;
+selection select_month(int argc, const char *const *argv, today_source today, std::uint32_t &year,
+                       std::uint32_t &month) noexcept;
 
 // The three lines that explain the command line.
 void write_usage(std::FILE *out) noexcept;

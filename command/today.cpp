@@ -25,10 +25,9 @@ std::int32_t day_number_at(std::time_t instant) noexcept {
   if (year < 1 || year > last_whole_year()) {
     return date_beyond_calendar;
   }
-  return static_cast<std::int32_t>(
-      day_number(static_cast<std::uint32_t>(year),
-                 static_cast<std::uint32_t>(local.tm_mon + 1),
-                 static_cast<std::uint32_t>(local.tm_mday)));
+  return static_cast<std::int32_t>(day_number(static_cast<std::uint32_t>(year),
+                                              static_cast<std::uint32_t>(local.tm_mon + 1),
+                                              static_cast<std::uint32_t>(local.tm_mday)));
 }
 
 std::int32_t current_day_number() noexcept {

@@ -32,8 +32,8 @@ std::string expected_for(int year, unsigned month, hours offset) {
 
 // Runs tyx in a zone and compares it with the calendar of the local today,
 // looked up before and after the run in case the date changed meanwhile.
-void expect_today(const std::vector<std::string> &arguments, const char *zone,
-                  hours offset, unsigned month) {
+void expect_today(const std::vector<std::string> &arguments, const char *zone, hours offset,
+                  unsigned month) {
   const std::string before = expected_for(0, month, offset);
   const auto run = run_tyx(tyx, arguments, zone);
   const std::string after = expected_for(0, month, offset);
@@ -47,7 +47,7 @@ constexpr unsigned usage = 13; // a month that stands for the usage text
 TEST(Tyx, ArgumentsAsAUserTypesThem) {
   const struct {
     std::vector<std::string> arguments;
-    int year; // 0 for this year
+    int year;       // 0 for this year
     unsigned month; // 0 for this month, `usage` for the usage text
   } cases[] = {
       {{"2"}, 0, 2},
@@ -105,21 +105,22 @@ TEST(Tyx, DefaultsToTodayInTheLocalTimeZone) {
   }
 }
 
+std::string write_error(int error) {
+  return std::string{"tyx: write error: "} + std::strerror(error) + '\n';
+}
+
 TEST(Tyx, ReportsAFailedWrite) {
   const struct {
     const char *what;
-    output_to output;
     std::vector<std::string> arguments;
-    int exit_status;
     std::string err;
+    output_to output;
+    int exit_status;
   } cases[] = {
-      {"full device", output_to::full_device, {"1", "1800"}, 1,
-       std::string{"tyx: write error: "} + std::strerror(ENOSPC) + '\n'},
-      {"closed output", output_to::closed, {"1", "1800"}, 1,
-       std::string{"tyx: write error: "} + std::strerror(EBADF) + '\n'},
-      {"full device, today", output_to::full_device, {}, 1,
-       std::string{"tyx: write error: "} + std::strerror(ENOSPC) + '\n'},
-      {"usage on a full device", output_to::full_device, {"13"}, 255, ""},
+      {"full device", {"1", "1800"}, write_error(ENOSPC), output_to::full_device, 1},
+      {"closed output", {"1", "1800"}, write_error(EBADF), output_to::closed, 1},
+      {"full device, today", {}, write_error(ENOSPC), output_to::full_device, 1},
+      {"usage on a full device", {"13"}, "", output_to::full_device, 255},
   };
   for (const auto &c : cases) {
     const auto run = run_tyx(tyx, c.arguments, "UTC0", c.output);

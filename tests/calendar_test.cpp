@@ -20,11 +20,9 @@ struct dated_day {
 
 TEST(DayNumber, KnownDatesAndWeekdays) {
   const dated_day cases[] = {
-      {1, 1, 1, 1, 1},               {1, 12, 31, 365, 1},
-      {2, 1, 1, 366, 2},             {1800, 1, 1, 657072, 3},
-      {1900, 4, 1, 693686, 0},       {1900, 7, 1, 693777, 0},
-      {1900, 9, 1, 693839, 6},       {2000, 2, 29, 730179, 2},
-      {3000, 12, 31, 1095727, 3},
+      {1, 1, 1, 1, 1},         {1, 12, 31, 365, 1},      {2, 1, 1, 366, 2},
+      {1800, 1, 1, 657072, 3}, {1900, 4, 1, 693686, 0},  {1900, 7, 1, 693777, 0},
+      {1900, 9, 1, 693839, 6}, {2000, 2, 29, 730179, 2}, {3000, 12, 31, 1095727, 3},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day);
@@ -50,7 +48,9 @@ TEST(IsLeapYear, AgreesWithChronoForYears1To20000) {
 TEST(DayNumber, AgreesWithChronoAndRoundTripsForEveryDay) {
   for (std::int32_t number = 1; number <= tyx::max_day_number; ++number) {
     const year_month_day expected{day_zero + days{number}};
-    std::uint32_t y = 0, m = 0, d = 0;
+    std::uint32_t y = 0;
+    std::uint32_t m = 0;
+    std::uint32_t d = 0;
     tyx::day_number_to_date(number, y, m, d);
     ASSERT_EQ(y, static_cast<std::uint32_t>(int{expected.year()})) << number;
     ASSERT_EQ(m, unsigned{expected.month()}) << number;

@@ -20,20 +20,19 @@ inline std::string expected_month(int year_number, unsigned month_number) {
   std::tm only_month{};
   only_month.tm_mon = static_cast<int>(month_number) - 1;
   char name[8] = {};
-  std::strftime(name, sizeof name, "%b", &only_month);
+  static_cast<void>(std::strftime(name, sizeof name, "%b", &only_month));
 
   std::vector<std::string> cells(blanks, "   ");
   for (unsigned day = 1; day <= length; ++day) {
     char cell[8] = {};
-    std::snprintf(cell, sizeof cell, "%2u ", day);
+    static_cast<void>(std::snprintf(cell, sizeof cell, "%2u ", day));
     cells.emplace_back(cell);
   }
   while (cells.size() % 7 != 0) {
     cells.emplace_back("   ");
   }
 
-  std::string text = "\n      " + std::string{name} + ' ' +
-                     std::to_string(year_number) + '\n';
+  std::string text = "\n      " + std::string{name} + ' ' + std::to_string(year_number) + '\n';
   for (std::size_t i = 0; i < cells.size(); ++i) {
     text += cells[i];
     if (i % 7 == 6) {

@@ -87,11 +87,11 @@ TEST(FormatMonth, WholeOutputsByteForByte) {
 TEST(FormatMonth, AgreesWithChronoForEveryMonthOfYears1To9999) {
   for (std::uint32_t year = 1; year <= 9999; ++year) {
     for (std::uint32_t month = 1; month <= 12; ++month) {
-      ASSERT_EQ(formatted(year, month),
-                tyx_test::expected_month(static_cast<int>(year), month))
+      ASSERT_EQ(formatted(year, month), tyx_test::expected_month(static_cast<int>(year), month))
           << year << '-' << month;
       const std::chrono::year_month_day_last last{
-          std::chrono::year{static_cast<int>(year)}, std::chrono::month_day_last{std::chrono::month{month}}};
+          std::chrono::year{static_cast<int>(year)},
+          std::chrono::month_day_last{std::chrono::month{month}}};
       ASSERT_EQ(tyx::month_length(year, month), unsigned{last.day()});
     }
   }
@@ -106,7 +106,7 @@ TEST(PrintMonth, WritesTheFormattedMonthToTheStream) {
   std::rewind(stream);
   std::string written(1024, '\0');
   written.resize(std::fread(written.data(), 1, written.size(), stream));
-  std::fclose(stream);
+  static_cast<void>(std::fclose(stream));
   EXPECT_EQ(written, tyx_test::expected_month(1900, 9) + tyx_test::expected_month(2015, 2));
 }
 
@@ -118,13 +118,13 @@ TEST(FinishOutput, ReportsAWriteThatFailedBeforeOrAtTheFlush) {
     ASSERT_EQ(std::setvbuf(full, nullptr, buffering, BUFSIZ), 0);
     tyx::print_month(full, 1800, 1);
     EXPECT_EQ(tyx::finish_output(full), ENOSPC) << buffering;
-    std::fclose(full);
+    static_cast<void>(std::fclose(full));
   }
   std::FILE *file = std::tmpfile();
   ASSERT_NE(file, nullptr);
   tyx::print_month(file, 1800, 1);
   EXPECT_EQ(tyx::finish_output(file), 0);
-  std::fclose(file);
+  static_cast<void>(std::fclose(file));
 }
 
 } // namespace

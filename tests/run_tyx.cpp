@@ -5,13 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <iterator>
 #include <stdexcept>
+#include <string_view>
 #include <system_error>
-
-extern char **environ;
 
 namespace tyx_test {
 namespace {
@@ -25,39 +27,44 @@ void check(int result, const char *what) {
 std::string read_all(std::FILE *file) {
   std::string text;
   std::rewind(file);
-  char block[4096];
-  for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) {
-    text.append(block, n);
+  std::array<char, 4096> block{};
+  std::size_t length = 0;
+  while ((length = std::fread(block.data(), 1, block.size(), file)) > 0) {
+    text.append(block.data(), length);
   }
-  std::fclose(file);
+  static_cast<void>(std::fclose(file));
   return text;
+}
+
+// The null-terminated array of C strings that exec takes, over `words`.
+std::vector<char *> c_strings(std::vector<std::string> &words) {
+  std::vector<char *> pointers;
+  pointers.reserve(words.size() + 1);
+  std::transform(words.begin(), words.end(), std::back_inserter(pointers),
+                 [](std::string &word) { return word.data(); });
+  pointers.push_back(nullptr);
+  return pointers;
 }
 
 } // namespace
 
-run_result run_tyx(const std::string &program,
-                   const std::vector<std::string> &arguments, const char *zone,
-                   output_to output) {
-  std::vector<char *> argv{const_cast<char *>(program.c_str())};
-  for (const auto &argument : arguments) {
-    argv.push_back(const_cast<char *>(argument.c_str()));
-  }
-  argv.push_back(nullptr);
+run_result run_tyx(const std::string &program, const std::vector<std::string> &arguments,
+                   const char *zone, output_to output) {
+  std::vector<std::string> words{program};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  const std::vector<char *> argv = c_strings(words);
 
   std::vector<std::string> environment;
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-bounds-pointer-arithmetic): environ is a C array.
   for (char **entry = environ; *entry != nullptr; ++entry) {
-    if (std::string{*entry}.rfind("TZ=", 0) != 0) {
+    if (std::string_view{*entry}.substr(0, 3) != "TZ=") {
       environment.emplace_back(*entry);
     }
   }
   if (zone != nullptr) {
     environment.push_back(std::string{"TZ="} + zone);
   }
-  std::vector<char *> envp;
-  for (auto &entry : environment) {
-    envp.push_back(entry.data());
-  }
-  envp.push_back(nullptr);
+  const std::vector<char *> envp = c_strings(environment);
 
   std::FILE *out = std::tmpfile();
   std::FILE *err = std::tmpfile();
@@ -99,8 +106,8 @@ run_result run_tyx(const std::string &program,
   check(posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF), "flags");
 
   pid_t child = 0;
-  const int spawned = posix_spawn(&child, program.c_str(), &actions, &attributes,
-                                  argv.data(), envp.data());
+  const int spawned =
+      posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   if (pipe_ends[1] != -1) {

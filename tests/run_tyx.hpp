@@ -16,9 +16,7 @@ struct run_result {
 };
 
 // Runs `program` with `arguments` (after its name) and TZ set to `zone`.
-run_result run_tyx(const std::string &program,
-                   const std::vector<std::string> &arguments,
-                   const char *zone = "UTC0",
-                   output_to output = output_to::capture);
+run_result run_tyx(const std::string &program, const std::vector<std::string> &arguments,
+                   const char *zone = "UTC0", output_to output = output_to::capture);
 
 } // namespace tyx_test

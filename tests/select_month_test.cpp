@@ -28,7 +28,9 @@ TEST(ArgumentValue, ReadsDecimalLikeA32BitStrtol) {
       {"-", 0},
       {"+-1", 0},
       {"- 1", 0},
-      {"\xa0" "5", 0}, // not white space in the C locale
+      {"\xa0"
+       "5",
+       0}, // not white space in the C locale
       {"-1", 0xFFFFFFFFU},
       {"-0", 0},
       {"2147483647", 2147483647U},
@@ -96,9 +98,10 @@ TEST(SelectMonth, SettlesEachFormOfTheCommandLine) {
     SCOPED_TRACE("tyx" + shown);
 
     today_calls = 0;
-    std::uint32_t year = 0, month = 0;
-    const auto result = tyx::select_month(static_cast<int>(argv.size() - 1), argv.data(),
-                                          fixed_today, year, month);
+    std::uint32_t year = 0;
+    std::uint32_t month = 0;
+    const auto result =
+        tyx::select_month(static_cast<int>(argv.size() - 1), argv.data(), fixed_today, year, month);
     ASSERT_EQ(result, c.result);
     if (result == selection::valid) {
       EXPECT_EQ(year, c.year);
@@ -111,7 +114,8 @@ TEST(SelectMonth, SettlesEachFormOfTheCommandLine) {
 
 TEST(SelectMonth, NoArgumentStringsAtAllMeansToday) {
   const char *const argv[] = {nullptr};
-  std::uint32_t year = 0, month = 0;
+  std::uint32_t year = 0;
+  std::uint32_t month = 0;
   EXPECT_EQ(tyx::select_month(0, argv, fixed_today, year, month), tyx::selection::valid);
   EXPECT_EQ(year, 2026U);
   EXPECT_EQ(month, 12U);
@@ -144,9 +148,10 @@ TEST(SelectMonth, ValidatesTodayLikeAnArgument) {
   };
   for (const auto &c : cases) {
     const char *const argv[] = {"tyx", c.month_argument, nullptr};
-    std::uint32_t year = 0, month = 0;
-    const auto result = tyx::select_month(c.month_argument == nullptr ? 1 : 2, argv,
-                                          c.today, year, month);
+    std::uint32_t year = 0;
+    std::uint32_t month = 0;
+    const auto result =
+        tyx::select_month(c.month_argument == nullptr ? 1 : 2, argv, c.today, year, month);
     EXPECT_EQ(result, c.result) << c.what;
     if (result == selection::valid) {
       EXPECT_EQ(year, c.year) << c.what;

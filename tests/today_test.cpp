@@ -21,8 +21,7 @@ std::time_t instant(year_month_day date, hours hour) {
 }
 
 std::int32_t number(int y, unsigned m, unsigned d) {
-  return static_cast<std::int32_t>(
-      tyx::day_number(static_cast<std::uint32_t>(y), m, d));
+  return static_cast<std::int32_t>(tyx::day_number(static_cast<std::uint32_t>(y), m, d));
 }
 
 // Sets TZ for the test and puts the old value back afterwards.
@@ -72,7 +71,9 @@ TEST_F(local_zone, FollowsTheTimeZone) {
 
 TEST_F(local_zone, YearsOutsideTheDayNumbersAreReportedNotConverted) {
   use("UTC0");
-  std::uint32_t y = 0, m = 0, d = 0;
+  std::uint32_t y = 0;
+  std::uint32_t m = 0;
+  std::uint32_t d = 0;
   tyx::day_number_to_date(tyx::max_day_number, y, m, d);
   const int last_whole = static_cast<int>(y) - 1;
 
@@ -88,8 +89,7 @@ TEST_F(local_zone, YearsOutsideTheDayNumbersAreReportedNotConverted) {
   EXPECT_EQ(tyx::day_number_at(instant(year{1'000'000} / January / 1, hours{0})),
             tyx::date_beyond_calendar);
   // Too far for the local-time conversion itself.
-  EXPECT_EQ(tyx::day_number_at(std::numeric_limits<std::time_t>::max()),
-            tyx::no_current_date);
+  EXPECT_EQ(tyx::day_number_at(std::numeric_limits<std::time_t>::max()), tyx::no_current_date);
 }
 
 TEST_F(local_zone, CurrentDayNumberIsTodayOnTheSystemClock) {
