@@ -5,7 +5,8 @@
 #   bench/startup.sh [--check] [--runs N] [BUILD_DIR]
 #
 # Prints instructions per run (valgrind's callgrind; the same count every time)
-# and wall time per run (hyperfine if installed, otherwise a plain loop) for
+# and wall time per run (the median from hyperfine if installed, otherwise the
+# mean of a plain loop) for
 # `tyx 1 1800`, `tyx` (today, with its local-time lookup) and the floor, with
 # the ratio of each to the floor. BUILD_DIR defaults to build/release, which
 # `cmake --workflow --preset release` makes. With --check the wall times are
@@ -44,8 +45,8 @@ wall_ns() { # nanoseconds per run of "$@" over $runs runs
   if command -v hyperfine >/dev/null; then
     local json
     json=$(mktemp)
-    hyperfine -N --style none --warmup 20 --runs "$runs" --export-json "$json" "$*" >/dev/null
-    sed -n 's/.*"mean": *\([0-9.e-]*\).*/\1/p' "$json" | head -n 1 | awk '{ printf "%d", $1 * 1e9 }'
+    hyperfine -N --style none --warmup 50 --runs "$runs" --export-json "$json" "$*" >/dev/null 2>&1
+    sed -n 's/.*"median": *\([0-9.e-]*\).*/\1/p' "$json" | head -n 1 | awk '{ printf "%d", $1 * 1e9 }'
     rm -f "$json"
   else
     local start end
@@ -71,7 +72,7 @@ for row in "tyx 1 1800|1.25|$tyx 1 1800" "tyx|1.50|$tyx" "floor|-|$floor"; do
   printf '%-14s %14s %8s' "$name" "$count" "$ratio"
   if ! $check; then
     # shellcheck disable=SC2086
-    ns=$(wall_ns $command)
+    if [ "$name" = floor ]; then ns=$floor_ns; else ns=$(wall_ns $command); fi
     printf ' %12.1f %8.3f' "$(awk -v n="$ns" 'BEGIN { print n / 1000 }')" \
       "$(awk -v a="$ns" -v b="$floor_ns" 'BEGIN { print a / b }')"
   fi

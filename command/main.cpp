@@ -33,6 +33,9 @@ int main(int argc, char *argv[]) {
     return fail("cannot determine the current date");
   }
 
+  // The month goes out in one call, so a buffer would only add an allocation
+  // and a copy; unbuffered, it is exactly one write(2).
+  static_cast<void>(std::setvbuf(stdout, nullptr, _IONBF, 0));
   tyx::print_month(year, month);
   // Flushed here rather than at exit, so that a failed write is reported.
   if (const int error = tyx::finish_output(stdout); error != 0) {
