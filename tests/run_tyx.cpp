@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <iterator>
 #include <stdexcept>
-#include <string_view>
 #include <system_error>
 
 namespace tyx_test {
@@ -54,17 +53,10 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
   words.insert(words.end(), arguments.begin(), arguments.end());
   const std::vector<char *> argv = c_strings(words);
 
-  std::vector<std::string> environment;
-  // NOLINTNEXTLINE(cppcoreguidelines-pro-bounds-pointer-arithmetic): environ is a C array.
-  for (char **entry = environ; *entry != nullptr; ++entry) {
-    if (std::string_view{*entry}.substr(0, 3) != "TZ=") {
-      environment.emplace_back(*entry);
-    }
+  // The child inherits this process's environment; nothing else here reads TZ.
+  if (setenv("TZ", zone, 1) != 0) {
+    throw std::system_error(errno, std::generic_category(), "setenv");
   }
-  if (zone != nullptr) {
-    environment.push_back(std::string{"TZ="} + zone);
-  }
-  const std::vector<char *> envp = c_strings(environment);
 
   std::FILE *out = std::tmpfile();
   std::FILE *err = std::tmpfile();
@@ -107,7 +99,7 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
 
   pid_t child = 0;
   const int spawned =
-      posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), envp.data());
+      posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   if (pipe_ends[1] != -1) {
