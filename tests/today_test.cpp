@@ -92,15 +92,4 @@ TEST_F(local_zone, YearsOutsideTheDayNumbersAreReportedNotConverted) {
   EXPECT_EQ(tyx::day_number_at(std::numeric_limits<std::time_t>::max()), tyx::no_current_date);
 }
 
-TEST_F(local_zone, CurrentDayNumberIsTodayOnTheSystemClock) {
-  use("<+14>-14");
-  const std::int32_t before = tyx::day_number_at(std::time(nullptr));
-  const std::int32_t today = tyx::current_day_number();
-  const std::int32_t after = tyx::day_number_at(std::time(nullptr));
-  EXPECT_TRUE(today == before || today == after) << today;
-  const auto local = floor<days>(system_clock::now() + hours{14});
-  const year_month_day date{local};
-  EXPECT_NEAR(today, number(int{date.year()}, unsigned{date.month()}, unsigned{date.day()}), 1);
-}
-
 } // namespace
