@@ -37,7 +37,7 @@ int main(int argc, char *argv[]) {
   // and a copy; unbuffered, it is exactly one write(2).
   static_cast<void>(std::setvbuf(stdout, nullptr, _IONBF, 0));
   tyx::print_month(year, month);
-  // Flushed here rather than at exit, so that a failed write is reported.
+  // Checked here rather than left to exit, so that a failed write is reported.
   if (const int error = tyx::finish_output(stdout); error != 0) {
     return fail("write error", std::strerror(error));
   }
