@@ -129,6 +129,22 @@ TEST(Tyx, ReportsAFailedWrite) {
   }
 }
 
+TEST(Tyx, SaysSoWhenTodayCannotBeDetermined) {
+  ASSERT_EQ(setenv("LD_PRELOAD", FAILING_LOCAL_TIME, 1), 0);
+  const auto today = run_tyx(tyx, {});
+  const auto this_year = run_tyx(tyx, {"2"});
+  const auto given = run_tyx(tyx, {"2", "1900"});
+  ASSERT_EQ(unsetenv("LD_PRELOAD"), 0);
+  for (const auto &run : {today, this_year}) {
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "tyx: cannot determine the current date\n");
+  }
+  // With both arguments the date is not needed.
+  EXPECT_EQ(given.exit_status, 0);
+  EXPECT_EQ(given.out, tyx_test::expected_month(1900, 2));
+}
+
 TEST(Tyx, EndsQuietlyOnAClosedPipe) {
   const auto run = run_tyx(tyx, {"1", "1800"}, "UTC0", output_to::closed_pipe);
   EXPECT_EQ(run.signal, SIGPIPE);
