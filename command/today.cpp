@@ -5,14 +5,15 @@
 namespace tyx {
 namespace {
 
-// The last year whose every day has a day number within max_day_number.
-constexpr std::int64_t last_whole_year() noexcept {
+// The last year whose every day has a day number within max_day_number,
+// worked out by the compiler rather than on every run.
+constexpr std::int64_t last_whole_year = [] {
   std::uint32_t year = 0;
   std::uint32_t month = 0;
   std::uint32_t day = 0;
   day_number_to_date(max_day_number, year, month, day);
   return std::int64_t{year} - 1;
-}
+}();
 
 } // namespace
 
@@ -22,7 +23,7 @@ std::int32_t day_number_at(std::time_t instant) noexcept {
     return no_current_date;
   }
   const std::int64_t year = std::int64_t{local.tm_year} + 1900;
-  if (year < 1 || year > last_whole_year()) {
+  if (year < 1 || year > last_whole_year) {
     return date_beyond_calendar;
   }
   return static_cast<std::int32_t>(day_number(static_cast<std::uint32_t>(year),
