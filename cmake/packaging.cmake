@@ -1,4 +1,5 @@
-# The Debian package: `cpack -G DEB` in a release build directory.
+# The Debian package: `cmake --workflow --preset package`, or `cpack` in a
+# build directory.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tyx)
 set(CPACK_PACKAGE_VENDOR "tyx maintainers")
@@ -15,5 +16,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/compress_man_pages.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian_files.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/source_date_epoch.cmake)
+set(CPACK_TYX_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 include(CPack)

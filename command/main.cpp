@@ -27,10 +27,10 @@ int main(int argc, char *argv[]) {
   switch (tyx::select_month(argc, argv, tyx::current_day_number, year, month)) {
   case tyx::selection::valid:
     break;
-  case tyx::selection::invalid:
-    tyx::usage();
   case tyx::selection::no_current_date:
     return fail("cannot determine the current date");
+  case tyx::selection::invalid:
+    tyx::usage(); // does not return: exits with status -1
   }
 
   // The month goes out in one call, so a buffer would only add an allocation

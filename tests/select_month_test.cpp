@@ -85,6 +85,7 @@ TEST(SelectMonth, NoArgumentStringsAtAllMeansToday) {
 template <std::uint32_t Year> std::int32_t today_in() noexcept {
   return static_cast<std::int32_t>(tyx::day_number(Year, 6, 15));
 }
+std::int32_t first_day() noexcept { return 1; } // 1 January of year 1
 std::int32_t unknown_today() noexcept { return tyx::no_current_date; }
 std::int32_t today_beyond_calendar() noexcept { return tyx::date_beyond_calendar; }
 
@@ -96,16 +97,18 @@ TEST(SelectMonth, ValidatesTodayLikeAnArgument) {
     tyx::today_source today;
     const char *month_argument; // or none
     selection result;
-    std::uint32_t year;
+    std::uint32_t year, month;
   } cases[] = {
-      {"year 50 reads as 1950", today_in<50>, nullptr, selection::valid, 1950},
-      {"first year", today_in<1800>, nullptr, selection::valid, 1800},
-      {"last year", today_in<3000>, "2", selection::valid, 3000},
-      {"year before the range", today_in<1799>, nullptr, selection::invalid, 0},
-      {"year after the range", today_in<3001>, "2", selection::invalid, 0},
-      {"year the day numbers cannot hold", today_beyond_calendar, nullptr, selection::invalid, 0},
-      {"clock failed", unknown_today, nullptr, selection::no_current_date, 0},
-      {"clock failed, bad month", unknown_today, "13", selection::no_current_date, 0},
+      {"year 50 reads as 1950", today_in<50>, nullptr, selection::valid, 1950, 6},
+      {"day number 1 reads as 1901", first_day, nullptr, selection::valid, 1901, 1},
+      {"first year", today_in<1800>, nullptr, selection::valid, 1800, 6},
+      {"last year", today_in<3000>, "2", selection::valid, 3000, 2},
+      {"year before the range", today_in<1799>, nullptr, selection::invalid, 0, 0},
+      {"year after the range", today_in<3001>, "2", selection::invalid, 0, 0},
+      {"year the day numbers cannot hold", today_beyond_calendar, nullptr, selection::invalid, 0,
+       0},
+      {"clock failed", unknown_today, nullptr, selection::no_current_date, 0, 0},
+      {"clock failed, bad month", unknown_today, "13", selection::no_current_date, 0, 0},
   };
   for (const auto &c : cases) {
     const char *const argv[] = {"tyx", c.month_argument, nullptr};
@@ -116,7 +119,7 @@ TEST(SelectMonth, ValidatesTodayLikeAnArgument) {
     EXPECT_EQ(result, c.result) << c.what;
     if (result == selection::valid) {
       EXPECT_EQ(year, c.year) << c.what;
-      EXPECT_EQ(month, c.month_argument == nullptr ? 6U : 2U) << c.what;
+      EXPECT_EQ(month, c.month) << c.what;
     }
   }
 }
