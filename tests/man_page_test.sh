@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The manual page: formats without a warning, and says what the program does.
 #   man_page_test.sh MAN_PAGE TYX
+# TYX_EMULATOR, where set, is the command that runs a cross-built program.
 set -euo pipefail
 page=$1
 tyx=$2
+run=${TYX_EMULATOR:-}
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -15,7 +17,7 @@ warnings=$(MANPAGER=cat MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) |
 # What a reader sees, without the page's indentation and trailing blanks.
 rendered=$(MANPAGER=cat MANWIDTH=80 man -l "$page" 2>/dev/null | sed 's/^ *//; s/ *$//')
 
-usage_line=$("$tyx" 13 || true)
+usage_line=$($run "$tyx" 13 || true)
 usage_line=${usage_line%%$'\n'*}
 synopsis=$(printf '%s\n' "$rendered" | sed -n '/^SYNOPSIS$/{n;p;}')
 [ "usage: $synopsis" = "$usage_line" ] || fail "synopsis '$synopsis' differs from '$usage_line'"
@@ -23,7 +25,7 @@ synopsis=$(printf '%s\n' "$rendered" | sed -n '/^SYNOPSIS$/{n;p;}')
 # Every example shows the program's real output.
 for example in "1 1800" "2 99" "13 2024"; do
   # shellcheck disable=SC2086 # the example is split into its arguments on purpose
-  output=$("$tyx" $example | sed 's/^ *//; s/ *$//' || true)
+  output=$($run "$tyx" $example | sed 's/^ *//; s/ *$//' || true)
   [[ "$rendered" == *"$ tyx $example"*"$output"* ]] || fail "the example 'tyx $example' differs from its output"
 done
 

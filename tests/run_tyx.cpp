@@ -10,7 +10,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -45,11 +47,25 @@ std::vector<char *> c_strings(std::vector<std::string> &words) {
   return pointers;
 }
 
+// The words of TYX_EMULATOR, split at spaces.
+std::vector<std::string> emulator() {
+  std::vector<std::string> words;
+  const char *command = std::getenv("TYX_EMULATOR");
+  std::istringstream stream{command == nullptr ? "" : command};
+  for (std::string word; stream >> word;) {
+    words.push_back(word);
+  }
+  return words;
+}
+
 } // namespace
+
+bool emulated() { return !emulator().empty(); }
 
 run_result run_tyx(const std::string &program, const std::vector<std::string> &arguments,
                    const char *zone, output_to output) {
-  std::vector<std::string> words{program};
+  std::vector<std::string> words = emulator();
+  words.push_back(program);
   words.insert(words.end(), arguments.begin(), arguments.end());
   const std::vector<char *> argv = c_strings(words);
 
@@ -99,7 +115,7 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
 
   pid_t child = 0;
   const int spawned =
-      posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), environ);
+      posix_spawnp(&child, argv.front(), &actions, &attributes, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   if (pipe_ends[1] != -1) {

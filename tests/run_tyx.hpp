@@ -15,7 +15,13 @@ struct run_result {
   std::string err;      // standard error
 };
 
-// Runs `program` with `arguments` (after its name) and TZ set to `zone`.
+// Whether programs run through an emulator: TYX_EMULATOR names it with its
+// options (for instance "qemu-aarch64 -L /usr/aarch64-linux-gnu") when the
+// tests run a cross-built tyx.
+bool emulated();
+
+// Runs `program` with `arguments` (after its name) and TZ set to `zone`,
+// through the emulator if there is one.
 run_result run_tyx(const std::string &program, const std::vector<std::string> &arguments,
                    const char *zone = "UTC0", output_to output = output_to::capture);
 

@@ -52,20 +52,25 @@ private:
 };
 
 // 11:00 UTC on 31 December 2026 is already 2027 at UTC+14 and still the 30th
-// at UTC-12. POSIX TZ strings need no zone database.
+// at UTC-12. Noon UTC on 29 February 2040 lies past 19 January 2038, where a
+// 32-bit time_t runs out. POSIX TZ strings need no zone database.
 TEST_F(local_zone, FollowsTheTimeZone) {
   const std::time_t new_years_eve = instant(2026y / December / 31, hours{11});
+  const std::time_t leap_day_2040 = instant(2040y / February / 29, hours{12});
   const struct {
+    std::time_t instant;
     const char *zone;
     std::int32_t expected;
   } cases[] = {
-      {"<+14>-14", number(2027, 1, 1)},
-      {"<-12>12", number(2026, 12, 30)},
-      {"UTC0", number(2026, 12, 31)},
+      {new_years_eve, "<+14>-14", number(2027, 1, 1)},
+      {new_years_eve, "<-12>12", number(2026, 12, 30)},
+      {new_years_eve, "UTC0", number(2026, 12, 31)},
+      {leap_day_2040, "<+14>-14", number(2040, 3, 1)},
+      {leap_day_2040, "<-12>12", number(2040, 2, 29)},
   };
   for (const auto &c : cases) {
     use(c.zone);
-    EXPECT_EQ(tyx::day_number_at(new_years_eve), c.expected) << c.zone;
+    EXPECT_EQ(tyx::day_number_at(c.instant), c.expected) << c.zone << ' ' << c.instant;
   }
 }
 
