@@ -1,6 +1,6 @@
 # Included by cpack before it makes a package, which then takes every time
 # stamp from SOURCE_DATE_EPOCH. Where the environment does not set it, it is
-# the time of the last commit, or outside a git checkout the day of the newest
+# the time of the last commit, or outside a git checkout the time of the newest
 # release in CHANGELOG.md: the same sources always give the same bytes.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(epoch "")
