@@ -1,10 +1,14 @@
 # Cross-compiling with Debian's cross compilers (g++-TRIPLET), whose target C
-# library lives in /usr/TRIPLET, and running the results under qemu-user
-# (qemu-ARCH), so that ctest runs the tests on the host. Included by the
-# toolchain files, which set tyx_triplet, tyx_qemu and CMAKE_SYSTEM_PROCESSOR.
-set(CMAKE_SYSTEM_NAME Linux)
-set(CMAKE_C_COMPILER ${tyx_triplet}-gcc)
-set(CMAKE_CXX_COMPILER ${tyx_triplet}-g++)
+# library lives in /usr/TRIPLET, and running the results under an emulator
+# (qemu-ARCH for Linux, Wine for Windows), so that ctest runs the tests on the
+# host. Included by the toolchain files, which set tyx_triplet,
+# CMAKE_SYSTEM_PROCESSOR, and either tyx_qemu or CMAKE_SYSTEM_NAME with
+# tyx_emulator.
+if(NOT CMAKE_SYSTEM_NAME)
+  set(CMAKE_SYSTEM_NAME Linux)
+endif()
+set(CMAKE_C_COMPILER ${tyx_triplet}-gcc${tyx_compiler_variant})
+set(CMAKE_CXX_COMPILER ${tyx_triplet}-g++${tyx_compiler_variant})
 
 set(CMAKE_FIND_ROOT_PATH /usr/${tyx_triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
@@ -12,5 +16,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# -L: the target's dynamic loader and libraries are found under this prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${tyx_qemu} -L /usr/${tyx_triplet})
+# qemu's -L: the target's dynamic loader and libraries are found under this
+# prefix.
+if(NOT DEFINED tyx_emulator)
+  set(tyx_emulator_program ${tyx_qemu})
+  set(tyx_emulator_package qemu-user)
+  set(tyx_emulator ${tyx_qemu} -L /usr/${tyx_triplet})
+endif()
+set(CMAKE_CROSSCOMPILING_EMULATOR ${tyx_emulator})

@@ -1,29 +1,57 @@
 # tyx_hardening: the protections that distributions build their packages with,
-# for every build of the product rather than only for theirs. Flags that a
-# distribution passes in CFLAGS, CXXFLAGS and LDFLAGS come first on the command
-# line and still apply.
+# for every build of the product rather than only for theirs, as far as the
+# toolchain in use has them. Flags that a distribution passes in CFLAGS,
+# CXXFLAGS and LDFLAGS come first on the command line and still apply.
+include(CheckCXXSourceCompiles)
 include(CheckPIESupported)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain_options.cmake)
 check_pie_supported()
 
 add_library(tyx_hardening INTERFACE)
-# Executables that link this are built as PIE.
+# Executables that link this are position-independent where the format has
+# the notion (ELF, Mach-O).
 set_property(TARGET tyx_hardening PROPERTY INTERFACE_POSITION_INDEPENDENT_CODE ON)
-target_compile_options(tyx_hardening INTERFACE
-  -fstack-protector-strong
-  -fstack-clash-protection)
-target_link_options(tyx_hardening INTERFACE LINKER:-z,relro LINKER:-z,now)
+# At link time too: where the C library lacks the stack protector's and the
+# fortified calls' run-time checks (MinGW before v11), it links libssp.
+tyx_accepted_options(COMPILE tyx_hardening INTERFACE -fstack-protector-strong)
+tyx_accepted_options(LINK tyx_hardening INTERFACE -fstack-protector-strong)
+
+# Windows probes each page of a large stack frame by itself (__chkstk), and
+# MinGW's g++ 12 crashes on -fstack-clash-protection (GCC bug 90458).
+if(NOT WIN32)
+  tyx_accepted_options(COMPILE tyx_hardening INTERFACE -fstack-clash-protection)
+endif()
 
 # Indirect-branch tracking and shadow stacks exist on x86 only. They take
 # effect only if the C library is built with them too; where it is not, as on
 # Debian 12, the linked program cannot carry the property, however tyx itself
 # is compiled.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86|x86)$")
-  target_compile_options(tyx_hardening INTERFACE -fcf-protection)
+  tyx_accepted_options(COMPILE tyx_hardening INTERFACE -fcf-protection)
+endif()
+
+if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+  # Relocations made read-only after every symbol is bound at start-up.
+  tyx_accepted_options(LINK tyx_hardening INTERFACE LINKER:-z,relro LINKER:-z,now)
+elseif(WIN32)
+  # Address-space layout randomisation with the whole 64-bit range, and no
+  # executable data (DEP). Recent GNU linkers set all three by default.
+  tyx_accepted_options(LINK tyx_hardening INTERFACE
+    LINKER:--dynamicbase LINKER:--high-entropy-va LINKER:--nxcompat)
 endif()
 
 # _FORTIFY_SOURCE works through the optimiser and warns without it, so only the
-# optimised configurations get it. A level the distribution chose stands.
-if(NOT "${CMAKE_C_FLAGS} ${CMAKE_CXX_FLAGS}" MATCHES "_FORTIFY_SOURCE")
+# optimised configurations get it. A level that the toolchain or the flags
+# already set stands: some compilers define it themselves when optimising, and
+# defining it again would warn and could lower it.
+set(CMAKE_REQUIRED_FLAGS -O2)
+check_cxx_source_compiles([[
+#ifdef _FORTIFY_SOURCE
+#error the toolchain has chosen a level
+#endif
+int main() { return 0; }]] tyx_fortify_level_unset)
+unset(CMAKE_REQUIRED_FLAGS)
+if(tyx_fortify_level_unset)
   target_compile_definitions(tyx_hardening INTERFACE
     $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
 endif()

@@ -29,7 +29,8 @@ bool settle(std::uint32_t &year, std::uint32_t month) noexcept {
 } // namespace
 
 std::uint32_t argument_value(const char *argument) noexcept {
-  // long is 64 bits here; clamping gives the saturation a 32-bit long would.
+  // Where long is wider than 32 bits (64-bit Linux, not Windows), clamping
+  // gives the saturation that a 32-bit long has by itself.
   const long value = std::strtol(argument, nullptr, 10);
   const auto saturated = static_cast<std::int32_t>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
   return static_cast<std::uint32_t>(saturated);

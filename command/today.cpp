@@ -1,5 +1,7 @@
 #include "today.hpp"
 
+#include <ctime>
+
 #include "calendar.hpp"
 
 namespace tyx {
@@ -15,11 +17,39 @@ constexpr std::int64_t last_whole_year = [] {
   return std::int64_t{year} - 1;
 }();
 
+// The clock and the local-time conversion are all that differs between the
+// systems tyx runs on. Both conversions read TZ only when asked to by tzset:
+// POSIX does not promise that localtime_r does it by itself.
+#if defined(_WIN32)
+bool read_clock(std::time_t &now) noexcept {
+  return std::time(&now) != static_cast<std::time_t>(-1);
+}
+
+bool to_local_time(std::time_t instant, std::tm &local) noexcept {
+  _tzset();
+  return localtime_s(&local, &instant) == 0;
+}
+#else
+bool read_clock(std::time_t &now) noexcept {
+  std::timespec clock{};
+  if (std::timespec_get(&clock, TIME_UTC) != TIME_UTC) {
+    return false;
+  }
+  now = clock.tv_sec;
+  return true;
+}
+
+bool to_local_time(std::time_t instant, std::tm &local) noexcept {
+  tzset();
+  return localtime_r(&instant, &local) != nullptr;
+}
+#endif
+
 } // namespace
 
 std::int32_t day_number_at(std::time_t instant) noexcept {
   std::tm local{};
-  if (localtime_r(&instant, &local) == nullptr) {
+  if (!to_local_time(instant, local)) {
     return no_current_date;
   }
   const std::int64_t year = std::int64_t{local.tm_year} + 1900;
@@ -32,11 +62,11 @@ std::int32_t day_number_at(std::time_t instant) noexcept {
 }
 
 std::int32_t current_day_number() noexcept {
-  std::timespec now{};
-  if (std::timespec_get(&now, TIME_UTC) != TIME_UTC) {
+  std::time_t now{};
+  if (!read_clock(now)) {
     return no_current_date;
   }
-  return day_number_at(now.tv_sec);
+  return day_number_at(now);
 }
 
 } // namespace tyx

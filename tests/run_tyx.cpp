@@ -1,5 +1,16 @@
 #include "run_tyx.hpp"
 
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <sstream>
+#include <stdexcept>
+#include <system_error>
+
+#if defined(_WIN32)
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -7,16 +18,169 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <iterator>
-#include <sstream>
-#include <stdexcept>
-#include <system_error>
+
+extern char **environ; // POSIX defines it; no header declares it everywhere
+#endif
 
 namespace tyx_test {
+namespace {
+
+// The words of TYX_EMULATOR, split at spaces.
+std::vector<std::string> emulator() {
+  std::vector<std::string> words;
+  const char *command = std::getenv("TYX_EMULATOR");
+  std::istringstream stream{command == nullptr ? "" : command};
+  for (std::string word; stream >> word;) {
+    words.push_back(word);
+  }
+  return words;
+}
+
+} // namespace
+
+bool emulated() { return !emulator().empty(); }
+
+std::string as_written(const std::string &text) {
+  if (!windows) {
+    return text;
+  }
+  std::string written;
+  for (const char character : text) {
+    if (character == '\n') {
+      written += '\r';
+    }
+    written += character;
+  }
+  return written;
+}
+
+#if defined(_WIN32)
+namespace {
+
+[[noreturn]] void fail(const char *what) {
+  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
+
+std::wstring widened(const std::string &text) {
+  const int length = static_cast<int>(text.size());
+  std::wstring wide(text.size(), L'\0');
+  const int size = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length,
+                                       wide.data(), length);
+  if (size == 0 && length != 0) {
+    fail("MultiByteToWideChar");
+  }
+  wide.resize(static_cast<std::size_t>(size));
+  return wide;
+}
+
+// `word` written so that the C runtime's split of the command line gives it
+// back: quoted if it is empty or has blanks or quotes, and within the quotes
+// each quote escaped and the backslashes before a quote doubled.
+std::wstring quoted(const std::wstring &word) {
+  if (!word.empty() && word.find_first_of(L" \t\"") == std::wstring::npos) {
+    return word;
+  }
+  std::wstring text = L"\"";
+  std::size_t backslashes = 0;
+  for (const wchar_t character : word) {
+    if (character == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    text.append(character == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+    text += character;
+    backslashes = 0;
+  }
+  text.append(2 * backslashes, L'\\');
+  return text + L'"';
+}
+
+// A file that the child can write to and that goes away when closed.
+HANDLE temporary_file() {
+  std::wstring folder(MAX_PATH + 1, L'\0');
+  folder.resize(GetTempPathW(static_cast<DWORD>(folder.size()), folder.data()));
+  std::wstring path(MAX_PATH, L'\0');
+  if (folder.empty() || GetTempFileNameW(folder.c_str(), L"tyx", 0, path.data()) == 0) {
+    fail("GetTempFileNameW");
+  }
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherited,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    fail("CreateFileW");
+  }
+  return file;
+}
+
+std::string read_all(HANDLE file) {
+  std::string text;
+  if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) {
+    fail("SetFilePointer");
+  }
+  char block[4096];
+  DWORD length = 0;
+  while (ReadFile(file, block, sizeof block, &length, nullptr) != 0 && length > 0) {
+    text.append(block, length);
+  }
+  CloseHandle(file);
+  return text;
+}
+
+} // namespace
+
+void set_zone(const char *zone) {
+  // An empty value takes the variable away.
+  if (_putenv_s("TZ", zone == nullptr ? "" : zone) != 0) {
+    throw std::system_error(errno, std::generic_category(), "_putenv_s");
+  }
+  _tzset();
+}
+
+run_result run_tyx(const std::string &program, const std::vector<std::string> &arguments,
+                   const char *zone, output_to output) {
+  if (output == output_to::full_device || output == output_to::closed_pipe) {
+    throw std::invalid_argument("Windows has neither /dev/full nor SIGPIPE");
+  }
+  std::wstring line = quoted(widened(program));
+  for (const auto &argument : arguments) {
+    line += L' ' + quoted(widened(argument));
+  }
+  set_zone(zone);
+
+  HANDLE out = temporary_file();
+  HANDLE err = temporary_file();
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = output == output_to::closed ? nullptr : out;
+  startup.hStdError = err;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                     &process) == 0) {
+    fail("CreateProcessW");
+  }
+  DWORD code = 0;
+  if (WaitForSingleObject(process.hProcess, INFINITE) != WAIT_OBJECT_0 ||
+      GetExitCodeProcess(process.hProcess, &code) == 0) {
+    fail("GetExitCodeProcess");
+  }
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+
+  run_result result;
+  result.exit_status = static_cast<int>(code);
+  result.out = read_all(out);
+  result.err = read_all(err);
+  return result;
+}
+
+#else
 namespace {
 
 void check(int result, const char *what) {
@@ -47,20 +211,14 @@ std::vector<char *> c_strings(std::vector<std::string> &words) {
   return pointers;
 }
 
-// The words of TYX_EMULATOR, split at spaces.
-std::vector<std::string> emulator() {
-  std::vector<std::string> words;
-  const char *command = std::getenv("TYX_EMULATOR");
-  std::istringstream stream{command == nullptr ? "" : command};
-  for (std::string word; stream >> word;) {
-    words.push_back(word);
-  }
-  return words;
-}
-
 } // namespace
 
-bool emulated() { return !emulator().empty(); }
+void set_zone(const char *zone) {
+  if ((zone == nullptr ? unsetenv("TZ") : setenv("TZ", zone, 1)) != 0) {
+    throw std::system_error(errno, std::generic_category(), "setenv");
+  }
+  tzset();
+}
 
 run_result run_tyx(const std::string &program, const std::vector<std::string> &arguments,
                    const char *zone, output_to output) {
@@ -70,9 +228,7 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
   const std::vector<char *> argv = c_strings(words);
 
   // The child inherits this process's environment; nothing else here reads TZ.
-  if (setenv("TZ", zone, 1) != 0) {
-    throw std::system_error(errno, std::generic_category(), "setenv");
-  }
+  set_zone(zone);
 
   std::FILE *out = std::tmpfile();
   std::FILE *err = std::tmpfile();
@@ -139,5 +295,7 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
   result.err = read_all(err);
   return result;
 }
+
+#endif
 
 } // namespace tyx_test

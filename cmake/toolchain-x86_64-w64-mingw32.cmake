@@ -1,0 +1,13 @@
+# 64-bit Windows with Debian's g++-mingw-w64-x86-64, run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(tyx_triplet x86_64-w64-mingw32)
+# GoogleTest needs std::mutex, which only the POSIX-threads variant of the C++
+# library has; tyx itself uses no threads and links no thread library.
+set(tyx_compiler_variant -posix)
+# wine64 runs 64-bit programs without a 32-bit Wine; WINEDEBUG=-all keeps
+# Wine's own diagnostics out of the programs' output.
+set(tyx_emulator_program /usr/lib/wine/wine64)
+set(tyx_emulator_package wine64)
+set(tyx_emulator env WINEDEBUG=-all ${tyx_emulator_program})
+include(${CMAKE_CURRENT_LIST_DIR}/debian-cross.cmake)
