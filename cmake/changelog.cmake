@@ -13,12 +13,8 @@ endfunction()
 
 # The time of the newest release, as seconds since 1970.
 function(tyx_newest_release_epoch changelog out)
-  file(STRINGS "${changelog}" headings REGEX "^## ")
-  list(GET headings 0 newest)
-  if(NOT newest MATCHES "${tyx_release_heading}")
-    message(FATAL_ERROR "${changelog}: '${newest}' is not '## VERSION - YYYY-MM-DD'")
-  endif()
-  tyx_format_time("${CMAKE_MATCH_2}" +%s epoch)
+  tyx_newest_release("${changelog}" version date when)
+  tyx_format_time("${when}" +%s epoch)
   set(${out} ${epoch} PARENT_SCOPE)
 endfunction()
 
@@ -44,4 +40,38 @@ function(tyx_debian_changelog changelog package maintainer out)
   string(APPEND text "${signature}")
   string(STRIP "${text}" text)
   set(${out} "${text}\n" PARENT_SCOPE)
+endfunction()
+
+# The version, the date (YYYY-MM-DD) and the date and time as written of the
+# newest release: written once, in its heading, and taken from there by
+# everything else.
+function(tyx_newest_release changelog version_out date_out when_out)
+  file(STRINGS "${changelog}" headings REGEX "^## ")
+  list(GET headings 0 newest)
+  if(NOT newest MATCHES "${tyx_release_heading}")
+    message(FATAL_ERROR "${changelog}: '${newest}' is not '## VERSION - YYYY-MM-DD'")
+  endif()
+  set(${version_out} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+  string(SUBSTRING "${CMAKE_MATCH_2}" 0 10 date)
+  set(${date_out} "${date}" PARENT_SCOPE)
+  set(${when_out} "${CMAKE_MATCH_2}" PARENT_SCOPE)
+endfunction()
+
+# A field of the Debian recipe's control file, its continuation lines joined
+# with newlines.
+function(tyx_control_field control field out)
+  file(STRINGS "${control}" lines)
+  set(value "")
+  set(inside FALSE)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^${field}: (.*)")
+      set(value "${CMAKE_MATCH_1}")
+      set(inside TRUE)
+    elseif(inside AND line MATCHES "^ (.*)")
+      string(APPEND value "\n${CMAKE_MATCH_1}")
+    else()
+      set(inside FALSE)
+    endif()
+  endforeach()
+  set(${out} "${value}" PARENT_SCOPE)
 endfunction()
