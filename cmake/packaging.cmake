@@ -53,6 +53,6 @@ else()
     "%define _buildhost reproducible\n"
     "%define _build_id_links none\n"
     "%define use_source_date_epoch_as_buildtime 1\n"
-    "%define clamp_mtime_to_source_epoch 1")
+    "%define clamp_mtime_to_source_date_epoch 1")
 endif()
 include(CPack)
