@@ -39,9 +39,8 @@ void expect_today(const std::vector<std::string> &arguments, const char *zone, h
   const auto run = run_tyx(tyx, arguments, zone);
   const std::string after = expected_for(0, month, offset);
   EXPECT_EQ(run.exit_status, 0) << zone;
-  EXPECT_TRUE(run.out == as_written(before) || run.out == as_written(after))
-      << zone << '\n'
-      << run.out;
+  EXPECT_TRUE(run.out == as_written(before) || run.out == as_written(after)) << zone << '\n'
+                                                                             << run.out;
   EXPECT_EQ(run.err, "");
 }
 
@@ -190,8 +189,7 @@ TEST(Tyx, EveryAcceptedMonth) {
     for (unsigned month = 1; month <= 12; ++month) {
       const auto run = run_tyx(tyx, {std::to_string(month), std::to_string(year)});
       ASSERT_EQ(run.exit_status, 0) << year << '-' << month;
-      ASSERT_EQ(run.out, as_written(tyx_test::expected_month(year, month)))
-          << year << '-' << month;
+      ASSERT_EQ(run.out, as_written(tyx_test::expected_month(year, month))) << year << '-' << month;
     }
   }
   for (const int two_digits : years(0, 99)) {

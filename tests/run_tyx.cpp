@@ -22,7 +22,9 @@
 #include <cstdio>
 #include <iterator>
 
-extern char **environ; // POSIX defines it; no header declares it everywhere
+// POSIX defines it, but no header has to declare it (glibc does so only with
+// _GNU_SOURCE).
+extern char **environ; // NOLINT(readability-redundant-declaration)
 #endif
 
 namespace tyx_test {
@@ -67,8 +69,8 @@ namespace {
 std::wstring widened(const std::string &text) {
   const int length = static_cast<int>(text.size());
   std::wstring wide(text.size(), L'\0');
-  const int size = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length,
-                                       wide.data(), length);
+  const int size =
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, wide.data(), length);
   if (size == 0 && length != 0) {
     fail("MultiByteToWideChar");
   }
@@ -107,10 +109,10 @@ HANDLE temporary_file() {
     fail("GetTempFileNameW");
   }
   SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherited,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
-                            nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherited, CREATE_ALWAYS,
+                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     fail("CreateFileW");
   }
