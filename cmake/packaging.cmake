@@ -11,7 +11,6 @@ string(SUBSTRING "${description}" ${end_of_summary} -1 CPACK_PACKAGE_DESCRIPTION
 
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "The tyx authors")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/source_date_epoch.cmake)
 set(CPACK_TYX_SOURCE_DIR ${PROJECT_SOURCE_DIR})
@@ -22,6 +21,7 @@ if(WIN32)
   set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-${CMAKE_SYSTEM_PROCESSOR})
 else()
   set(CPACK_GENERATOR DEB RPM)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   # Gzipped manual pages, and the license and changelog as each format keeps
   # them.
   set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/package_files.cmake)
