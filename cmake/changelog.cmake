@@ -1,4 +1,4 @@
-# CHANGELOG.md read as data. A release begins with the heading
+# CHANGELOG.md, and the Debian recipe's control file, read as data. A release begins with the heading
 # "## VERSION - YYYY-MM-DD", or "## VERSION - YYYY-MM-DD HH:MM" for a second
 # release on one day, in UTC; its items begin with "- " and go on in lines
 # indented by two spaces.

@@ -18,8 +18,8 @@ constexpr std::int64_t last_whole_year = [] {
 }();
 
 // The clock and the local-time conversion are all that differs between the
-// systems tyx runs on. Both conversions read TZ only when asked to by tzset:
-// POSIX does not promise that localtime_r does it by itself.
+// systems tyx runs on. Both conversions call tzset first: POSIX does not
+// promise that localtime_r reads TZ by itself.
 #if defined(_WIN32)
 bool read_clock(std::time_t &now) noexcept {
   return std::time(&now) != static_cast<std::time_t>(-1);
