@@ -2,7 +2,7 @@
 # Start-up cost of tyx against the floor: a C program that writes the same
 # bytes as `tyx 1 1800` with one write(2).
 #
-#   bench/startup.sh [--check] [--runs N] [BUILD_DIR]
+#   bench/startup.sh [--check] [--runs N] [--valgrind PATH] [BUILD_DIR]
 #
 # Prints instructions per run (valgrind's callgrind; the same count every time)
 # and wall time per run (the median from hyperfine if installed, otherwise the
@@ -16,11 +16,13 @@ set -euo pipefail
 
 check=false
 runs=500
+valgrind=valgrind
 build=build/test
 while [ $# -gt 0 ]; do
   case "$1" in
     --check) check=true ;;
     --runs) runs=$2; shift ;;
+    --valgrind) valgrind=$2; shift ;;
     *) build=$1 ;;
   esac
   shift
@@ -37,7 +39,7 @@ if ! cmp -s <("$tyx" 1 1800) <("$floor"); then
 fi
 
 instructions() {
-  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+  "$valgrind" --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
     sed -n 's/.*I *refs: *\([0-9,]*\).*/\1/p' | tr -d ,
 }
 

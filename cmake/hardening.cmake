@@ -2,8 +2,9 @@
 # for every build of the product rather than only for theirs, as far as the
 # toolchain in use has them. Flags that a distribution passes in CFLAGS,
 # CXXFLAGS and LDFLAGS come first on the command line and still apply.
-include(CheckCXXSourceCompiles)
 include(CheckPIESupported)
+include(CheckSourceCompiles)
+include(CMakePushCheckState)
 include(${CMAKE_CURRENT_LIST_DIR}/toolchain_options.cmake)
 check_pie_supported()
 
@@ -22,17 +23,16 @@ if(NOT WIN32)
   tyx_accepted_options(COMPILE tyx_hardening INTERFACE -fstack-clash-protection)
 endif()
 
-# Indirect-branch tracking and shadow stacks exist on x86 only. They take
-# effect only if the C library is built with them too; where it is not, as on
-# Debian 12, the linked program cannot carry the property, however tyx itself
-# is compiled.
-if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86|x86)$")
-  tyx_accepted_options(COMPILE tyx_hardening INTERFACE -fcf-protection)
-endif()
-
 if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
   # Relocations made read-only after every symbol is bound at start-up.
   tyx_accepted_options(LINK tyx_hardening INTERFACE LINKER:-z,relro LINKER:-z,now)
+  # Indirect-branch tracking and shadow stacks exist on x86 only, and only an
+  # ELF loader enforces them. They take effect only if the C library is built
+  # with them too; where it is not, as on Debian 12, the linked program cannot
+  # carry the property, however tyx itself is compiled.
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86|x86)$")
+    tyx_accepted_options(COMPILE tyx_hardening INTERFACE -fcf-protection)
+  endif()
 elseif(WIN32)
   # Address-space layout randomisation with the whole 64-bit range, and no
   # executable data (DEP). Recent GNU linkers set all three by default.
@@ -41,17 +41,20 @@ elseif(WIN32)
 endif()
 
 # _FORTIFY_SOURCE works through the optimiser and warns without it, so only the
-# optimised configurations get it. A level that the toolchain or the flags
-# already set stands: some compilers define it themselves when optimising, and
-# defining it again would warn and could lower it.
-set(CMAKE_REQUIRED_FLAGS -O2)
-check_cxx_source_compiles([[
+# optimised configurations get it. A level that the toolchain or the flags of
+# a language already set stands: some compilers define it themselves when
+# optimising, and defining it again would warn and could lower it.
+tyx_languages(languages)
+foreach(language IN LISTS languages)
+  cmake_push_check_state(RESET)
+  set(CMAKE_REQUIRED_FLAGS -O2)
+  check_source_compiles(${language} [[
 #ifdef _FORTIFY_SOURCE
 #error the toolchain has chosen a level
 #endif
-int main() { return 0; }]] tyx_fortify_level_unset)
-unset(CMAKE_REQUIRED_FLAGS)
-if(tyx_fortify_level_unset)
-  target_compile_definitions(tyx_hardening INTERFACE
-    $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
-endif()
+int main(void) { return 0; }]] tyx_${language}_fortify_level_unset)
+  cmake_pop_check_state()
+  if(tyx_${language}_fortify_level_unset)
+    target_compile_definitions(tyx_hardening INTERFACE $<$<AND:$<COMPILE_LANGUAGE:${language}>,$<CONFIG:Release,RelWithDebInfo,MinSizeRel>>:_FORTIFY_SOURCE=2>)
+  endif()
+endforeach()

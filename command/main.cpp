@@ -44,7 +44,8 @@ int run(int argc, const char *const *argv) noexcept {
   tyx::print_month(year, month);
   // Checked here rather than left to exit, so that a failed write is reported.
   if (const int error = tyx::finish_output(stdout); error != 0) {
-    return fail("write error", std::strerror(error));
+    // A reader that has gone away ends tyx quietly, as SIGPIPE does elsewhere.
+    return tyx::reader_gone() ? EXIT_FAILURE : fail("write error", std::strerror(error));
   }
   return EXIT_SUCCESS;
 }

@@ -3,6 +3,12 @@
 #include <cerrno>
 #include <string_view>
 
+#if defined(_WIN32)
+#include <cstdlib>
+
+#include <winerror.h>
+#endif
+
 #include "calendar.hpp"
 
 namespace tyx {
@@ -95,6 +101,17 @@ int finish_output(std::FILE *out) noexcept {
     return 0;
   }
   return errno != 0 ? errno : EIO;
+}
+
+bool reader_gone() noexcept {
+#if defined(_WIN32)
+  // The system's own error for the failed write, which the C runtime keeps:
+  // a pipe being closed, broken, or with nobody at the other end.
+  const unsigned long error = _doserrno;
+  return error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE || error == ERROR_PIPE_NOT_CONNECTED;
+#else
+  return false;
+#endif
 }
 
 } // namespace tyx

@@ -42,4 +42,9 @@ void print_month(std::uint32_t year, std::uint32_t month) noexcept;
 // stream may have failed before the flush, so its error flag counts too.
 int finish_output(std::FILE *out) noexcept;
 
+// Whether the write that failed went to a pipe whose reader has gone away.
+// POSIX ends the process on SIGPIPE before such a write can fail; Windows
+// fails it, and its C runtime calls that EINVAL, which names no cause.
+bool reader_gone() noexcept;
+
 } // namespace tyx

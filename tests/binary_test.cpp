@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -134,7 +135,7 @@ TEST(Tyx, ReportsAFailedWrite) {
   };
   for (const auto &c : cases) {
     if (tyx_test::windows && c.output == output_to::full_device) {
-      continue; // Windows has no /dev/full
+      continue; // Windows has no /dev/full; a closed output stands for it
     }
     const auto run = run_tyx(tyx, c.arguments, "UTC0", c.output);
     EXPECT_EQ(run.exit_status, c.exit_status) << c.what;
@@ -142,8 +143,10 @@ TEST(Tyx, ReportsAFailedWrite) {
   }
 }
 
-#if !defined(_WIN32) // neither a preloaded C library nor SIGPIPE there
 TEST(Tyx, SaysSoWhenTodayCannotBeDetermined) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "Windows cannot preload a stand-in for the C library";
+#else
   // qemu hands the preload to the program it runs instead of loading it itself.
   const char *variable = tyx_test::emulated() ? "QEMU_SET_ENV" : "LD_PRELOAD";
   const std::string value =
@@ -161,14 +164,20 @@ TEST(Tyx, SaysSoWhenTodayCannotBeDetermined) {
   // With both arguments the date is not needed.
   EXPECT_EQ(given.exit_status, 0);
   EXPECT_EQ(given.out, tyx_test::expected_month(1900, 2));
+#endif
 }
 
+// A reader that has gone away ends tyx quietly and unsuccessfully: on SIGPIPE
+// where there is one, otherwise with status 1.
 TEST(Tyx, EndsQuietlyOnAClosedPipe) {
   const auto run = run_tyx(tyx, {"1", "1800"}, "UTC0", output_to::closed_pipe);
+#if defined(_WIN32)
+  EXPECT_EQ(run.exit_status, 1);
+#else
   EXPECT_EQ(run.signal, SIGPIPE);
+#endif
   EXPECT_EQ(run.err, "");
 }
-#endif
 
 // The years from `first` to `last`. qemu takes tens of milliseconds to start
 // a program and Wine a tenth of a second, so under them every seventh or 29th
@@ -185,6 +194,10 @@ std::vector<int> years(int first, int last) {
 
 // Every month the command accepts, through the whole program.
 TEST(Tyx, EveryAcceptedMonth) {
+  if (!std::string_view{TYX_SANITIZERS}.empty()) {
+    GTEST_SKIP() << "sanitizer build: 15,600 starts, each costing tens of milliseconds; the fuzz "
+                    "run drives the same path under the same sanitizers";
+  }
   for (const int year : years(1800, 3000)) {
     for (unsigned month = 1; month <= 12; ++month) {
       const auto run = run_tyx(tyx, {std::to_string(month), std::to_string(year)});

@@ -145,8 +145,8 @@ void set_zone(const char *zone) {
 
 run_result run_tyx(const std::string &program, const std::vector<std::string> &arguments,
                    const char *zone, output_to output) {
-  if (output == output_to::full_device || output == output_to::closed_pipe) {
-    throw std::invalid_argument("Windows has neither /dev/full nor SIGPIPE");
+  if (output == output_to::full_device) {
+    throw std::invalid_argument("Windows has no /dev/full");
   }
   std::wstring line = quoted(widened(program));
   for (const auto &argument : arguments) {
@@ -156,15 +156,28 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
 
   HANDLE out = temporary_file();
   HANDLE err = temporary_file();
+  HANDLE pipe_end = nullptr;
+  if (output == output_to::closed_pipe) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE reader = nullptr;
+    if (CreatePipe(&reader, &pipe_end, &inherited, 0) == 0) {
+      fail("CreatePipe");
+    }
+    CloseHandle(reader); // nobody will ever read
+  }
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = output == output_to::closed ? nullptr : out;
+  startup.hStdOutput = output == output_to::closed ? nullptr : pipe_end != nullptr ? pipe_end : out;
   startup.hStdError = err;
   PROCESS_INFORMATION process{};
-  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                     &process) == 0) {
+  const BOOL created = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                      nullptr, &startup, &process);
+  if (pipe_end != nullptr) {
+    CloseHandle(pipe_end);
+  }
+  if (created == 0) {
     fail("CreateProcessW");
   }
   DWORD code = 0;
