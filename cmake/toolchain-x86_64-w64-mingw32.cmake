@@ -6,8 +6,12 @@ set(tyx_triplet x86_64-w64-mingw32)
 # library has; tyx itself uses no threads and links no thread library.
 set(tyx_compiler_variant -posix)
 # wine64 runs 64-bit programs without a 32-bit Wine; WINEDEBUG=-all keeps
-# Wine's own diagnostics out of the programs' output.
+# Wine's own diagnostics out of the programs' output. Debian's wine64 has no
+# preloader to reserve Windows' fixed addresses before Linux places its own
+# mappings at random, so about one start in a few thousand dies with "failed
+# to map the shared user data"; setarch -R gives Wine and every process it
+# starts a fixed layout, where that never happens.
 set(tyx_emulator_program /usr/lib/wine/wine64)
 set(tyx_emulator_package wine64)
-set(tyx_emulator env WINEDEBUG=-all ${tyx_emulator_program})
+set(tyx_emulator env WINEDEBUG=-all setarch -R ${tyx_emulator_program})
 include(${CMAKE_CURRENT_LIST_DIR}/debian-cross.cmake)
