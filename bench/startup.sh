@@ -13,6 +13,8 @@
 # skipped and the exit status is 1 if tyx is over its budget of 1.15 times the
 # floor's instructions for `tyx 1 1800` or 1.25 times for `tyx`.
 set -euo pipefail
+# valgrind's counts and awk's ratios are read and written with a decimal point.
+export LC_ALL=C.UTF-8
 
 check=false
 runs=500

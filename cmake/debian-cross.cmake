@@ -7,8 +7,10 @@
 if(NOT CMAKE_SYSTEM_NAME)
   set(CMAKE_SYSTEM_NAME Linux)
 endif()
-set(CMAKE_C_COMPILER ${tyx_triplet}-gcc${tyx_compiler_variant})
-set(CMAKE_CXX_COMPILER ${tyx_triplet}-g++${tyx_compiler_variant})
+# Where a toolchain comes in two thread models, the POSIX one: GoogleTest needs
+# std::mutex, which only it has. tyx itself uses no threads.
+find_program(CMAKE_C_COMPILER NAMES ${tyx_triplet}-gcc-posix ${tyx_triplet}-gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${tyx_triplet}-g++-posix ${tyx_triplet}-g++ REQUIRED)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${tyx_triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

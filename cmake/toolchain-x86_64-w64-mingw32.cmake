@@ -1,10 +1,11 @@
-# 64-bit Windows with Debian's g++-mingw-w64-x86-64, run under Wine.
+# 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64, whose C runtime
+# is msvcrt), run under Wine. toolchain-x86_64-w64-mingw32ucrt.cmake names the
+# triplet of the Universal C Runtime's compiler before including this file.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(tyx_triplet x86_64-w64-mingw32)
-# GoogleTest needs std::mutex, which only the POSIX-threads variant of the C++
-# library has; tyx itself uses no threads and links no thread library.
-set(tyx_compiler_variant -posix)
+if(NOT tyx_triplet)
+  set(tyx_triplet x86_64-w64-mingw32)
+endif()
 # wine64 runs 64-bit programs without a 32-bit Wine; WINEDEBUG=-all keeps
 # Wine's own diagnostics out of the programs' output. Debian's wine64 has no
 # preloader to reserve Windows' fixed addresses before Linux places its own

@@ -3,6 +3,8 @@
 #   man_page_test.sh MAN_PAGE TYX
 # TYX_EMULATOR, where set, is the command that runs a cross-built program.
 set -euo pipefail
+# man and groff speak, warn and format by the locale; this one every system has.
+export LC_ALL=C.UTF-8
 page=$1
 tyx=$2
 run=${TYX_EMULATOR:-}
