@@ -8,13 +8,16 @@ if(TOOL MATCHES "objdump")
   set(entry "DLL Name: ")
 else()
   set(headers_of --wide --dynamic --program-headers)
-  set(entry "Shared library: \\[")
+  set(entry "Shared library: ")
 endif()
 execute_process(COMMAND ${TOOL} ${headers_of} ${PROGRAM} OUTPUT_VARIABLE headers
   RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${TOOL} cannot read ${PROGRAM}")
 endif()
+# readelf brackets each name, and a bracket would keep CMake from splitting
+# the list.
+string(REPLACE "[" "" headers "${headers}")
 string(REGEX MATCHALL "${entry}[A-Za-z0-9_.+-]+" needed "${headers}")
 list(TRANSFORM needed REPLACE "^${entry}" "")
 list(JOIN needed ", " shown)
