@@ -11,8 +11,13 @@ endif()
 # preloader to reserve Windows' fixed addresses before Linux places its own
 # mappings at random, so about one start in a few thousand dies with "failed
 # to map the shared user data"; setarch -R gives Wine and every process it
-# starts a fixed layout, where that never happens.
+# starts a fixed layout, where that never happens. Containers may refuse it
+# (their seccomp profiles reject that personality): Wine then runs as it is.
 set(tyx_emulator_program /usr/lib/wine/wine64)
 set(tyx_emulator_package wine64)
-set(tyx_emulator env WINEDEBUG=-all setarch -R ${tyx_emulator_program})
+set(tyx_emulator env WINEDEBUG=-all ${tyx_emulator_program})
+execute_process(COMMAND setarch -R true RESULT_VARIABLE refused OUTPUT_QUIET ERROR_QUIET)
+if(refused EQUAL 0)
+  set(tyx_emulator env WINEDEBUG=-all setarch -R ${tyx_emulator_program})
+endif()
 include(${CMAKE_CURRENT_LIST_DIR}/debian-cross.cmake)

@@ -172,8 +172,17 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
   startup.hStdOutput = output == output_to::closed ? nullptr : pipe_end != nullptr ? pipe_end : out;
   startup.hStdError = err;
   PROCESS_INFORMATION process{};
-  const BOOL created = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                      nullptr, &startup, &process);
+  // Wine with its address layout at random (where setarch -R is refused) now
+  // and then cannot map a child's fixed addresses, and reports an internal
+  // error before the child runs: it is started again.
+  BOOL created = FALSE;
+  for (int attempt = 0; attempt < 3 && created == 0; ++attempt) {
+    created = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                             &startup, &process);
+    if (created == 0 && GetLastError() != ERROR_INTERNAL_ERROR) {
+      break;
+    }
+  }
   if (pipe_end != nullptr) {
     CloseHandle(pipe_end);
   }

@@ -1,0 +1,80 @@
+# shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
+# Jobs on fresh machines: minimal Debian roots where nothing has run but the
+# in_* functions below (through in_root); what they install stays there.
+
+# Debian 12: README.md's commands, then the recipe without its tests.
+job_bookworm() {
+  fresh_root bookworm
+  in_root in_readme
+  in_root in_recipe nocheck
+}
+# Debian 13, as a developer: README.md's commands, then the Windows suite with
+# the Universal C Runtime, no Wine prefix or server set up beforehand.
+job_trixie() {
+  fresh_root trixie
+  in_root in_readme
+  in_root in_ucrt
+}
+# Debian 13, as its build daemons build a package: the recipe with its tests,
+# the autopkgtest, and reprotest: two builds with the tests on, varying the
+# locale, the time zone, the umask, the build path, the kernel and more.
+job_trixie_daemon() {
+  fresh_root trixie
+  in_root in_recipe
+  in_root in_reproducible
+}
+# Debian unstable: README.md's commands and the recipe, with no lintian error
+# or warning (its pedantic tags contradict the other releases'). Skipped, with
+# apt's word, on a day when its archive cannot install what they need.
+job_unstable() {
+  fresh_root sid
+  in_root in_installable || { echo "skipped: unstable cannot install what tyx needs today"; return 77; }
+  in_root in_readme
+  in_root in_recipe --fail-on error,warning
+}
+
+in_readme() { # README.md's two commands, exactly as written
+  local build test
+  build=$(readme_command "Build and run")
+  test=$(readme_command "Test")
+  bash -eux -c "$build"
+  bash -eux -c "$test"
+}
+in_installable() { # what in_readme and in_recipe need, simulated
+  apt-get update -q
+  apt-get install -s -q --no-install-recommends build-essential ninja-build >/dev/null
+  apt-get build-dep -s -q "/deb/tyx-$version/" >/dev/null
+}
+# The source in /deb built as Debian's build daemons build it (build-essential
+# and the recipe's Build-Depends only, a user without root, source and binary
+# packages), then packaging/check-deb.sh with the release's own tools.
+# nocheck: without the tests, and without their packages.
+in_recipe() { # [nocheck] [--fail-on LEVELS]
+  local profile=()
+  if [ "${1:-}" = nocheck ]; then
+    export DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck
+    profile=(--build-profiles=nocheck)
+    apt-get purge -y -q --autoremove libgtest-dev googletest valgrind
+    shift
+  fi
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends build-essential lintian blhc devscripts
+  apt-get build-dep -y -q "${profile[@]}" "/deb/tyx-$version/"
+  id builder >/dev/null 2>&1 || useradd --create-home builder
+  chown -R builder /deb
+  cd "/deb/tyx-$version" || exit
+  runuser -u builder -- dpkg-buildpackage -us -uc >../build.log 2>&1 || { tail -n 80 ../build.log; exit 1; }
+  grep -E 'tests passed, ' ../build.log || true
+  runuser -u builder -- packaging/check-deb.sh "$@" /deb
+}
+in_reproducible() {
+  apt-get install -y -q --no-install-recommends autopkgtest reprotest
+  cd "/deb/tyx-$version" || exit
+  autopkgtest ../tyx_*.deb ./ -- null
+  runuser -u builder -- reprotest --vary=-user_group,-domain_host,-fileordering,-time . '../*.deb' -- null
+}
+in_ucrt() {
+  apt-get install -y -q --no-install-recommends g++-mingw-w64-ucrt64 wine64 googletest
+  trap '/usr/lib/wine/wineserver64 -k 2>/dev/null || true' EXIT
+  cmake --workflow --preset cross-windows-ucrt
+}

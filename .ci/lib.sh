@@ -1,0 +1,87 @@
+# shellcheck shell=bash disable=SC2016,SC2154 # inner shells quoted; work and logs: .ci/run
+# What the jobs share; .ci/run gives each `work`, a scratch folder of its own
+# that every user may enter, and `logs`, build/ci, which stays.
+version=$(sed -n 's/^## \([^ ]*\) - .*/\1/p' CHANGELOG.md | head -n 1)
+
+# packages PACKAGE...: installs those that this machine lacks, one job at a time.
+packages() {
+  local missing=() package
+  for package; do
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = installed ] || missing+=("$package")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
+  flock /run/lock/tyx-ci-apt sh -c 'apt-get update -q &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
+}
+# cross_packages TRIPLET...: cross compilers, and what their tests need.
+cross_packages() { packages cmake ninja-build qemu-user googletest groff-base man-db "${@/#/g++-}"; }
+# built PRESET: configured and built, tests not run.
+built() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" >/dev/null; }
+
+# tarball: the release tarball of HEAD, as a forge publishes it for a tag.
+tarball() {
+  git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD
+  echo "$work/tyx-$version.tar.gz"
+}
+
+# debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked
+# in FOLDER with the recipe in packaging/debian as its debian/.
+debian_source() {
+  mkdir -p "$1"
+  cp "$2" "$1/tyx_$version.orig.tar.gz"
+  tar -xzf "$2" -C "$1"
+  cp -r "$1/tyx-$version/packaging/debian" "$1/tyx-$version/debian"
+}
+
+# tyxbuild, a user without root, as distributions' build machines have.
+builder() { id tyxbuild >/dev/null 2>&1 || useradd --create-home tyxbuild; }
+
+# fresh_root RELEASE: a minimal Debian root in $work/root (debootstrap
+# --variant=minbase, from this machine's mirror), with a clone of the tree in
+# /tyx, the Debian source in /deb and a sudo that just runs its command. A
+# release is bootstrapped once into build/ci/roots, and unpacked anew for each job.
+fresh_root() {
+  local release=$1 root=$work/root mirror tar=$logs/roots/$1.tar
+  mirror=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
+  [ -n "$mirror" ] || mirror=$(sed -n 's/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list | head -n 1)
+  packages debootstrap
+  mkdir -p "$logs/roots" "$root"
+  (
+    flock 9
+    [ -f "$tar" ] && exit
+    debootstrap --variant=minbase "$release" "$work/$release" "$mirror" >"$work/$release.log" 2>&1 ||
+      { tail -n 40 "$work/$release.log"; exit 1; }
+    tar -C "$work/$release" -cf "$tar.part" . && mv "$tar.part" "$tar"
+    rm -rf --one-file-system "${work:?}/$release"
+  ) 9>"$tar.lock"
+  tar -C "$root" -xf "$tar"
+  cp /etc/resolv.conf "$root/etc/resolv.conf"
+  printf '#!/bin/sh\nexec "$@"\n' >"$root/usr/local/bin/sudo"
+  chmod 755 "$root" "$root/usr/local/bin/sudo"
+  # This mirror's Release file of unstable has expired.
+  [ "$release" != sid ] || echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99valid"
+  git clone --quiet --no-hardlinks . "$root/tyx"
+  debian_source "$root/deb" "$(tarball)"
+}
+
+# in_root FUNCTION [ARGUMENT...]: a function of .ci/jobs/roots.sh, traced in
+# the fresh root from /tyx, with /proc and /dev mounted in a mount namespace
+# of its own, so that nothing stays mounted after it.
+in_root() {
+  DEBIAN_FRONTEND=noninteractive unshare --mount --propagation private sh -c \
+    'mount -t proc proc "$0/proc" && mount --rbind /dev "$0/dev" && exec chroot "$0" bash -eux -c \
+    "cd /tyx; . .ci/lib.sh; . .ci/jobs/roots.sh; \"\$@\"" in_root "$@"' "$work/root" "$@"
+}
+
+# readme_command HEADING: the one-line command in the sh block under
+# "## HEADING" in README.md; refused if missing, empty or longer.
+readme_command() {
+  local block
+  block=$(awk -v heading="## $1" '$0 == heading { inside = 1; next } inside && /^## / { exit }
+    inside && /^```sh$/ { fenced = 1; next } fenced && /^```$/ { exit } fenced { print }' README.md)
+  if [ -z "${block//[[:space:]]/}" ] || [ "$(wc -l <<<"$block")" -ne 1 ]; then
+    echo "README.md gives no one-line command in a sh block under '## $1'" >&2
+    return 1
+  fi
+  printf '%s\n' "$block"
+}

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the RPM and the source RPM from the release tarball as a user
+# without root, with the settings of RPM distributions' build roots for
+# reproducible packages, then holds them to rpmlint, relocations and
+# hardening:
+#   packaging/build-rpm.sh tyx-VERSION.tar.gz TOPDIR
+# The packages land in TOPDIR/RPMS and TOPDIR/SRPMS, rpmbuild's output in
+# TOPDIR/build.log. Every time in them is SOURCE_DATE_EPOCH, by default the
+# time of the tarball's files (the release's commit).
+set -euo pipefail
+tarball=$(realpath "$1")
+top=$(realpath -m "$2")
+here=$(dirname "$(realpath "$0")")
+mkdir -p "$top"
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  listed=$(TZ=UTC0 tar -tvzf "$tarball" --full-time --wildcards '*/CHANGELOG.md')
+  SOURCE_DATE_EPOCH=$(TZ=UTC0 date -d "$(awk '{ print $4, $5 }' <<<"$listed")" +%s)
+fi
+export SOURCE_DATE_EPOCH
+# An rpm whose package database is empty (Debian's) knows no build dependency.
+nodeps=()
+[ -n "$(rpm -qa 2>/dev/null)" ] || nodeps=(--nodeps)
+rpmbuild -ta "${nodeps[@]}" --define "_topdir $top" --define "_buildhost reproducible" \
+  --define "use_source_date_epoch_as_buildtime 1" --define "clamp_mtime_to_source_date_epoch 1" \
+  "$tarball" >"$top/build.log" 2>&1 || { tail -n 80 "$top/build.log"; exit 1; }
+grep -E 'tests passed, ' "$top/build.log"
+rpm=("$top"/RPMS/*/tyx-[0-9]*.rpm)
+srpm=("$top"/SRPMS/tyx-*.src.rpm)
+
+# Signing is the distributor's: no-signature is the one finding allowed.
+rpmlint -r "$here/rpmlintrc" "$here/rpm/tyx.spec" "${srpm[0]}" "${rpm[0]}" | tee "$top/rpmlint.log" || true
+if grep -E ': [EW]: ' "$top/rpmlint.log" | grep -v ': E: no-signature$'; then
+  echo "rpmlint reports the findings above" >&2
+  exit 1
+fi
+relocations=$(rpm -qp --qf '%{prefixes}' "${rpm[0]}")
+[ "$relocations" = "(none)" ] || { echo "the RPM is relocatable to $relocations" >&2; exit 1; }
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+rpm2cpio "${rpm[0]}" | (cd "$unpacked" && cpio -idm --quiet)
+# Control-flow protection only where the C library's start files carry it.
+cf=(--nocfprotection)
+if readelf -n "$(cc -print-file-name=Scrt1.o)" 2>/dev/null | grep -q 'x86 feature:.*IBT'; then
+  cf=()
+fi
+hardening-check "${cf[@]}" "$unpacked/usr/bin/tyx"
