@@ -6,7 +6,9 @@
 #   packaging/build-rpm.sh tyx-VERSION.tar.gz TOPDIR
 # The packages land in TOPDIR/RPMS and TOPDIR/SRPMS, rpmbuild's output in
 # TOPDIR/build.log. Every time in them is SOURCE_DATE_EPOCH, by default the
-# time of the tarball's files (the release's commit).
+# time of the tarball's files (the release's commit). The build itself is made
+# in one fixed place, as distributions make it, since the packages' headers
+# hold the recipe as expanded, build folders and all.
 set -euo pipefail
 tarball=$(realpath "$1")
 top=$(realpath -m "$2")
@@ -17,10 +19,16 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(TZ=UTC0 date -d "$(awk '{ print $4, $5 }' <<<"$listed")" +%s)
 fi
 export SOURCE_DATE_EPOCH
+fixed=/var/tmp/tyx-rpmbuild
+mkdir -p "$fixed"
+exec 9>"$fixed/lock"
+flock 9
+rm -rf "${fixed:?}/BUILD" "$fixed/BUILDROOT"
 # An rpm whose package database is empty (Debian's) knows no build dependency.
 nodeps=()
 [ -n "$(rpm -qa 2>/dev/null)" ] || nodeps=(--nodeps)
-rpmbuild -ta "${nodeps[@]}" --define "_topdir $top" --define "_buildhost reproducible" \
+rpmbuild -ta --clean "${nodeps[@]}" --define "_topdir $top" --define "_builddir $fixed/BUILD" \
+  --define "_buildrootdir $fixed/BUILDROOT" --define "_buildhost reproducible" \
   --define "use_source_date_epoch_as_buildtime 1" --define "clamp_mtime_to_source_date_epoch 1" \
   "$tarball" >"$top/build.log" 2>&1 || { tail -n 80 "$top/build.log"; exit 1; }
 grep -E 'tests passed, ' "$top/build.log"
@@ -39,9 +47,4 @@ relocations=$(rpm -qp --qf '%{prefixes}' "${rpm[0]}")
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 rpm2cpio "${rpm[0]}" | (cd "$unpacked" && cpio -idm --quiet)
-# Control-flow protection only where the C library's start files carry it.
-cf=(--nocfprotection)
-if readelf -n "$(cc -print-file-name=Scrt1.o)" 2>/dev/null | grep -q 'x86 feature:.*IBT'; then
-  cf=()
-fi
-hardening-check "${cf[@]}" "$unpacked/usr/bin/tyx"
+"$here/hardening-check.sh" "$unpacked/usr/bin/tyx"

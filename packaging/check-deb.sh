@@ -27,10 +27,4 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 deb=("$folder"/tyx_*.deb)
 dpkg-deb -x "${deb[0]}" "$unpacked"
-# Control-flow protection only where the C library's start files carry it
-# (Debian 12's do not): a program has it only if every part linked in has.
-cf=(--nocfprotection)
-if readelf -n "$(cc -print-file-name=Scrt1.o)" 2>/dev/null | grep -q 'x86 feature:.*IBT'; then
-  cf=()
-fi
-hardening-check "${cf[@]}" "$unpacked/usr/bin/tyx"
+"$(dirname "$0")/hardening-check.sh" "$unpacked/usr/bin/tyx"

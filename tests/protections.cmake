@@ -1,9 +1,11 @@
 # The protections that a program's headers must show, read with binutils:
-#   cmake -DTOOL=readelf|objdump -DPROGRAM=FILE -P protections.cmake
+#   cmake -DTOOL=readelf|objdump -DPROGRAM=FILE [-DFIXED_ADDRESS=ON] -P protections.cmake
 # Windows (objdump): ASLR with high entropy and DEP, and not one endbr64, since
 # Windows enforces no indirect-branch tracking. ELF (readelf): a position-
 # independent executable, relocations made read-only (RELRO) and bound at
-# start (BIND_NOW), and a stack that does not execute.
+# start (BIND_NOW), and a stack that does not execute; a static program that
+# its toolchain could not make position-independent (FIXED_ADDRESS) has no
+# dynamic section, and nothing to bind after its start.
 if(TOOL MATCHES "objdump")
   execute_process(COMMAND ${TOOL} -p ${PROGRAM} OUTPUT_VARIABLE headers)
   execute_process(COMMAND ${TOOL} -d ${PROGRAM} OUTPUT_VARIABLE code)
@@ -18,6 +20,10 @@ else()
     OUTPUT_VARIABLE headers)
   set(expected "position-independent (DYN)" RELRO BIND_NOW "stack not executable")
   set(patterns "Type: +DYN" "GNU_RELRO" "\\(FLAGS\\) +BIND_NOW" "GNU_STACK[^\n]* RW +0x")
+  if(FIXED_ADDRESS)
+    set(expected "fixed address (EXEC)" RELRO "stack not executable")
+    set(patterns "Type: +EXEC" "GNU_RELRO" "GNU_STACK[^\n]* RW +0x")
+  endif()
   foreach(property pattern IN ZIP_LISTS expected patterns)
     if(headers MATCHES "${pattern}")
       list(APPEND found "${property}")

@@ -25,34 +25,30 @@ job_debian() {
   cmp "$work"/one/tyx_*.deb "$work"/two/elsewhere/tyx_*.deb
 }
 
-# The RPM under packaging/build-rpm.sh, its tyx against this tree's; again in
-# another folder (the same files) and in the same folder (the same bytes).
+# rpm_build TARBALL FOLDER: packaging/build-rpm.sh as tyxbuild, from the
+# tarball, since the tree may be closed to tyxbuild.
+rpm_build() {
+  builder
+  mkdir -p "$2/source"
+  tar -xzf "$1" -C "$2/source" "tyx-$version/packaging"
+  chown -R tyxbuild "$2"
+  runuser -u tyxbuild -- "$2/source/tyx-$version/packaging/build-rpm.sh" "$1" "$2"
+}
+
+# The RPM under packaging/build-rpm.sh, its tyx against this tree's, and again
+# in another folder: the same bytes.
 job_rpm() {
   packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db
-  local tarball rpm srpm package
+  local tarball package
   tarball=$(tarball)
-  builder
-  # The script as the tarball has it: the tree may be closed to tyxbuild.
-  tar -xzf "$tarball" -C "$work" "tyx-$version/packaging"
-  rpm_build() { # FOLDER
-    mkdir -p "$1"
-    chown tyxbuild "$1"
-    runuser -u tyxbuild -- "$work/tyx-$version/packaging/build-rpm.sh" "$tarball" "$1"
-  }
-  rpm_build "$work/one"
-  rpm=("$work"/one/RPMS/*/tyx-[0-9]*.rpm)
-  srpm=("$work"/one/SRPMS/tyx-*.src.rpm)
+  rpm_build "$tarball" "$work/one"
   mkdir "$work/unpacked"
-  rpm2cpio "${rpm[0]}" | (cd "$work/unpacked" && cpio -idm --quiet)
+  rpm2cpio "$work"/one/RPMS/*/tyx-[0-9]*.rpm | (cd "$work/unpacked" && cpio -idm --quiet)
   built release
   cmp <("$work/unpacked/usr/bin/tyx" 1 1800) <(build/release/tyx 1 1800)
-  rpm_build "$work/two/elsewhere"
-  cmp <(rpm -qp --dump "${rpm[0]}") <(rpm -qp --dump "$work"/two/elsewhere/RPMS/*/tyx-[0-9]*.rpm)
-  cmp <(rpm2cpio "${rpm[0]}") <(rpm2cpio "$work"/two/elsewhere/RPMS/*/tyx-[0-9]*.rpm)
-  mv "$work/one" "$work/first"
-  rpm_build "$work/one"
-  for package in "${rpm[0]}" "${srpm[0]}"; do
-    sha256sum "$package" "${package/\/one\//\/first\/}"
-    cmp "$package" "${package/\/one\//\/first\/}"
+  rpm_build "$tarball" "$work/two/elsewhere"
+  for package in "$work"/one/RPMS/*/tyx-[0-9]*.rpm "$work"/one/SRPMS/tyx-*.src.rpm; do
+    sha256sum "$package" "${package/\/one\//\/two\/elsewhere\/}"
+    cmp "$package" "${package/\/one\//\/two\/elsewhere\/}"
   done
 }

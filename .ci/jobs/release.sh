@@ -1,0 +1,63 @@
+# shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
+# A release of HEAD in one job, into build/dist: the tarball, the Debian
+# source and amd64 packages, the RPM and its source, the Windows zip, the
+# Linux archives, the changelog's section for it, SHA256SUMS naming them all,
+# and SHA256SUMS.asc when TYX_SIGNING_KEY names a GnuPG key. Builds that other
+# jobs of the same run have made are taken up where they are.
+
+# release_notes: CHANGELOG.md's section of this version, alone.
+release_notes() {
+  awk -v heading="## $version - " 'index($0, heading) == 1 { inside = 1 }
+    inside && /^## / && index($0, heading) != 1 { exit } inside { print }' CHANGELOG.md
+}
+
+# sign FOLDER: SHA256SUMS.asc, a detached ASCII-armoured signature of
+# FOLDER/SHA256SUMS by the key that TYX_SIGNING_KEY names.
+sign() {
+  gpg --batch --yes --local-user "$TYX_SIGNING_KEY" --armor --detach-sign \
+    --output "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
+  gpg --batch --verify "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
+}
+
+job_release() {
+  packages dpkg-dev debhelper cmake ninja-build g++ libgtest-dev valgrind groff-base man-db \
+    rpm rpmlint cpio devscripts lintian blhc gnupg
+  wine_packages
+  cross_packages aarch64-linux-gnu i686-linux-gnu arm-linux-gnueabihf
+  trap stop_wine EXIT
+  local dist=$PWD/build/dist tarball preset deb=$work/deb
+  rm -rf "$dist"
+  mkdir -p "$dist"
+  tarball=$(tarball)
+  cp "$tarball" "$dist/"
+  builder
+  debian_build "$deb" "$tarball"
+  cp "$deb/tyx_$version.orig.tar.gz" "$deb/tyx_$version-1.dsc" "$deb/tyx_$version-1.debian.tar.xz" \
+    "$deb/tyx_$version-1_amd64.deb" "$dist/"
+  rpm_build "$tarball" "$work/rpm"
+  cp "$work"/rpm/RPMS/*/tyx-[0-9]*.rpm "$work"/rpm/SRPMS/tyx-*.src.rpm "$dist/"
+  for preset in cross-windows portable portable-arm64 portable-i386 portable-armhf; do
+    built $preset
+    (cd build/$preset && cpack >/dev/null)
+  done
+  cp build/cross-windows/tyx-"$version"-windows-x86_64.zip build/portable*/tyx-"$version"-linux-*.tar.gz "$dist/"
+  release_notes >"$dist/RELEASE-NOTES.md"
+  (cd "$dist" && LC_ALL=C sha256sum -- * >"$work/SHA256SUMS" && mv "$work/SHA256SUMS" . && sha256sum -c SHA256SUMS)
+  if [ -n "${TYX_SIGNING_KEY:-}" ]; then
+    sign "$dist"
+  else
+    echo "verdict: not signed: TYX_SIGNING_KEY names no key"
+    # Signing, proven with a key made for the purpose, which then goes away.
+    (
+      export GNUPGHOME=$work/gnupg TYX_SIGNING_KEY=tyx-test@example.invalid
+      mkdir -m 700 "$GNUPGHOME"
+      trap 'gpgconf --kill all' EXIT
+      gpg --batch --passphrase '' --quick-gen-key "tyx test <$TYX_SIGNING_KEY>" ed25519 sign never
+      cp "$dist/SHA256SUMS" "$work/"
+      sign "$work"
+      echo "0000  tampered" >>"$work/SHA256SUMS"
+      if gpg --batch --verify "$work/SHA256SUMS.asc" "$work/SHA256SUMS"; then exit 1; fi
+    )
+  fi
+  echo "verdict: $dist holds SHA256SUMS and the $(wc -l <"$dist/SHA256SUMS") files it names"
+}
