@@ -11,7 +11,7 @@ readelf -n "$(cc -print-file-name=Scrt1.o)" 2>/dev/null | grep -q 'x86 feature:.
   options+=(--nocfprotection)
 # Branch protection (BTI and PAC) exists on AArch64 only; older releases'
 # hardening-check does not look for it.
-if hardening-check --help | grep -q -- --nobranchprotection &&
+if grep -q -- nobranchprotection "$(command -v hardening-check)" &&
   ! readelf -h "$1" | grep -q 'Machine: *AArch64'; then
   options+=(--nobranchprotection)
 fi
