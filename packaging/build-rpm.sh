@@ -24,6 +24,9 @@ mkdir -p "$fixed"
 exec 9>"$fixed/lock"
 flock 9
 rm -rf "${fixed:?}/BUILD" "$fixed/BUILDROOT"
+# The tarball's folder is written into the source package's recipe too.
+cp "$tarball" "$fixed/"
+tarball=$fixed/$(basename "$tarball")
 # An rpm whose package database is empty (Debian's) knows no build dependency.
 nodeps=()
 [ -n "$(rpm -qa 2>/dev/null)" ] || nodeps=(--nodeps)
