@@ -1,5 +1,6 @@
-// Gregorian calendar arithmetic for every year from 1 onwards (proleptic: no
-// Julian calendar, no change-over gap, no year 0).
+// Gregorian calendar arithmetic (proleptic: no Julian calendar, no change-over
+// gap, no year 0) for the days from 1 January of year 1 to max_day_number,
+// the domain of every function below.
 //
 // A day number counts days with 1 January of year 1 as day 1. That day was a
 // Monday, so a day number modulo 7 is its weekday column, 0 = Sunday.
@@ -36,8 +37,7 @@ constexpr std::uint32_t days_through_year(std::uint32_t year) noexcept {
   return 365U * year + year / 4U - year / 100U + year / 400U;
 }
 
-// Requires 1 <= month <= 12 and year >= 1, and a result below 2^32 (years up
-// to about 11 million).
+// Requires a date of the domain.
 constexpr std::uint32_t day_number(std::uint32_t year, std::uint32_t month,
                                    std::uint32_t day) noexcept {
   std::uint32_t in_year = month_offset(month) + day;
@@ -47,11 +47,12 @@ constexpr std::uint32_t day_number(std::uint32_t year, std::uint32_t month,
   return in_year + days_through_year(year - 1U);
 }
 
-// day_number_to_date multiplies by 400 in signed 32-bit arithmetic; this is
-// the last day number for which that product fits (a day in year 14699).
+// The end of the domain: day_number_to_date multiplies by 400 in signed
+// 32-bit arithmetic, and this is the last day number for which that product
+// fits (a day in year 14699).
 inline constexpr std::int32_t max_day_number = std::numeric_limits<std::int32_t>::max() / 400;
 
-// The inverse of day_number. Requires 1 <= number <= max_day_number.
+// The inverse of day_number, for a day number of the domain.
 constexpr void day_number_to_date(std::int32_t number, std::uint32_t &year, std::uint32_t &month,
                                   std::uint32_t &day) noexcept {
   // A 400-year cycle has exactly 146097 days, so this estimate lags the true

@@ -26,13 +26,12 @@ endif()
 if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
   # Relocations made read-only after every symbol is bound at start-up.
   tyx_accepted_options(LINK tyx_hardening INTERFACE LINKER:-z,relro LINKER:-z,now)
-  # Indirect-branch tracking and shadow stacks exist on x86 only, and only an
-  # ELF loader enforces them. They take effect only if the C library is built
-  # with them too; where it is not, as on Debian 12, the linked program cannot
-  # carry the property, however tyx itself is compiled.
-  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86|x86)$")
-    tyx_accepted_options(COMPILE tyx_hardening INTERFACE -fcf-protection)
-  endif()
+  # Indirect-branch tracking and shadow stacks exist on x86 only (compilers
+  # for the others reject the option), and only an ELF loader enforces them.
+  # They take effect only if the C library is built with them too; where it
+  # is not, as on Debian 12, the linked program cannot carry the property,
+  # however tyx itself is compiled.
+  tyx_accepted_options(COMPILE tyx_hardening INTERFACE -fcf-protection)
 elseif(WIN32)
   # Address-space layout randomisation with the whole 64-bit range, and no
   # executable data (DEP). Recent GNU linkers set all three by default.

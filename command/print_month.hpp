@@ -17,17 +17,17 @@ inline constexpr std::array<std::uint32_t, 12> days_in_month{31, 28, 31, 30, 31,
 inline constexpr std::array<const char *, 12> month_abbreviations{
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-// Enough for the empty line, a header with a year of up to ten digits and six
-// grid lines of 21 characters, each with its newline.
+// Enough for the empty line, a header with any 32-bit year (ten digits at
+// most) and six grid lines of 21 characters, each with its newline.
 inline constexpr std::size_t month_text_capacity = 1 + 21 + 6 * 22;
 
 using month_text = std::array<char, month_text_capacity>;
 
-// Requires 1 <= month <= 12 and year >= 1.
+// Each function here requires 1 <= month <= 12 and a year of the calendar's
+// domain (calendar.hpp).
 std::uint32_t month_length(std::uint32_t year, std::uint32_t month) noexcept;
 
 // Lays out the month in `text` and returns the number of characters used.
-// Requires 1 <= month <= 12 and 1 <= year <= 9999.
 std::size_t format_month(std::uint32_t year, std::uint32_t month, month_text &text) noexcept;
 
 // Writes the month to `out` with a single write to the stream. Errors are left

@@ -16,8 +16,8 @@ found=$(cd "$prefix" && find . -type f | sort | tr '\n' ' ')
 expected=$(printf './%s\n' "$@" | sort | tr '\n' ' ')
 [ "$found" = "$expected" ] || { echo "FAIL: installed $found, not $expected"; exit 1; }
 run=${TYX_EMULATOR:-}
-[ "$($run "$prefix/$program" 1 1800)" = "$($run "$build/$(basename "$program")" 1 1800)" ] ||
-  { echo "FAIL: installed tyx differs"; exit 1; }
+installed=$($run "$prefix/$program" 1 1800) || { echo "FAIL: the installed tyx does not run"; exit 1; }
+[ "$installed" = "$($run "$build/$(basename "$program")" 1 1800)" ] || { echo "FAIL: installed tyx differs"; exit 1; }
 if [ -f "$prefix/share/man/man1/tyx.1" ]; then
   grep -q '^\.TH TYX 1 .*"tyx [0-9]' "$prefix/share/man/man1/tyx.1" || { echo "FAIL: no version in the page"; exit 1; }
 fi
