@@ -10,13 +10,26 @@ packages() {
     [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = installed ] || missing+=("$package")
   done
   [ ${#missing[@]} -gt 0 ] || return 0
-  flock /run/lock/tyx-ci-apt sh -c 'apt-get update -q &&
+  flock /tmp/tyx-ci-apt.lock sh -c 'apt-get update -q &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
 }
-# cross_packages TRIPLET...: cross compilers, and what their tests need.
-cross_packages() { packages cmake ninja-build qemu-user googletest groff-base man-db "${@/#/g++-}"; }
-# built PRESET: configured and built, tests not run.
-built() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" >/dev/null; }
+# architectures [foreign]: the rows of packaging/architectures (DEBIAN-ARCH
+# TRIPLET QEMU-NAME UNAME-M); foreign: all but this machine's own.
+architectures() {
+  sed -e 's/#.*//' -e '/^[[:space:]]*$/d' packaging/architectures |
+    awk -v own="${1:+$(dpkg --print-architecture)}" '$1 != own'
+}
+# cross_packages: the cross compilers of the foreign architectures, and what
+# their tests need.
+cross_packages() {
+  local compilers
+  mapfile -t compilers < <(architectures foreign | awk '{ print "g++-" $2 }')
+  packages cmake ninja-build qemu-user googletest groff-base man-db "${compilers[@]}"
+}
+# built PRESET [OPTION...]: configured and built, tests not run; packaged:
+# and its archive made. A Linux preset's build is that of TYX_ARCH.
+built() { cmake --preset "$1" "${@:2}" >/dev/null && cmake --build --preset "$1" >/dev/null; }
+packaged() { built "$@" && (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}" && cpack >/dev/null); }
 
 # tarball: the release tarball of HEAD, as a forge publishes it for a tag.
 tarball() {
@@ -64,13 +77,13 @@ fresh_root() {
   debian_source "$root/deb" "$(tarball)"
 }
 
-# in_root FUNCTION [ARGUMENT...]: a function of .ci/jobs/roots.sh, traced in
-# the fresh root from /tyx, with /proc and /dev mounted in a mount namespace
-# of its own, so that nothing stays mounted after it.
+# in_root FUNCTION [ARGUMENT...]: a function of .ci, traced in the fresh root
+# from /tyx, with /proc and /dev mounted in a mount namespace of its own, so
+# that nothing stays mounted after it.
 in_root() {
   DEBIAN_FRONTEND=noninteractive unshare --mount --propagation private sh -c \
     'mount -t proc proc "$0/proc" && mount --rbind /dev "$0/dev" && exec chroot "$0" bash -eux -c \
-    "cd /tyx; . .ci/lib.sh; . .ci/jobs/roots.sh; \"\$@\"" in_root "$@"' "$work/root" "$@"
+    "cd /tyx; . .ci/lib.sh; for f in .ci/jobs/*.sh; do . \$f; done; \"\$@\"" in_root "$@"' "$work/root" "$@"
 }
 
 # readme_command HEADING: the one-line command in the sh block under

@@ -2,28 +2,88 @@
 # Jobs on the packages, built from the release tarball as a user without root,
 # held to the script beside each recipe, and built again for the same bytes.
 
-# debian_build FOLDER TARBALL [VARIABLE=VALUE...]: source and binary packages.
+# debian_build FOLDER TARBALL [OPTION...]: the source and binary packages,
+# built in FOLDER by dpkg-buildpackage with the OPTIONs (a nocheck profile
+# among them: without the tests).
 debian_build() {
+  local nocheck=
+  [[ " ${*:3}" != *nocheck* ]] || nocheck=nocheck
   debian_source "$1" "$2"
   chown -R tyxbuild "$1"
-  (cd "$1/tyx-$version" && runuser -u tyxbuild -- env "${@:3}" dpkg-buildpackage -us -uc >../build.log 2>&1) ||
-    { tail -n 80 "$1/build.log"; return 1; }
+  (cd "$1/tyx-$version" && runuser -u tyxbuild -- env DEB_BUILD_OPTIONS=$nocheck \
+    dpkg-buildpackage -us -uc "${@:3}" >../build.log 2>&1) || { tail -n 80 "$1/build.log"; return 1; }
 }
 
-# The recipe under packaging/check-deb.sh, then without its tests (nocheck) in
-# another folder: the same .deb.
-job_debian() {
-  packages dpkg-dev debhelper cmake g++ libgtest-dev valgrind groff-base man-db lintian blhc devscripts
-  local tarball
-  tarball=$(tarball)
+# debian_arch ARCH TARBALL FOLDER: ARCH's .deb, natively with the tests or
+# cross-built without them, under packaging/check-deb.sh; again in
+# FOLDER/elsewhere, the same bytes; and installable on this system.
+debian_arch() {
+  local options=() again=(--build-profiles=nocheck) deb
+  if [ "$1" = "$(dpkg --print-architecture)" ]; then
+    packages g++ libgtest-dev valgrind groff-base man-db
+  else
+    dpkg --add-architecture "$1"
+    packages "crossbuild-essential-$1" "libc6-dev:$1"
+    options=(--host-arch "$1" "--build-profiles=cross,nocheck") again=("${options[@]}")
+  fi
+  packages dpkg-dev debhelper cmake lintian blhc devscripts
   builder
-  debian_build "$work/one" "$tarball"
-  grep -E 'tests passed, ' "$work/one/build.log"
-  runuser -u tyxbuild -- "$work/one/tyx-$version/packaging/check-deb.sh" "$work/one"
-  debian_build "$work/two/elsewhere" "$tarball" DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck
-  sha256sum "$work"/one/tyx_*.deb "$work"/two/elsewhere/tyx_*.deb
-  cmp "$work"/one/tyx_*.deb "$work"/two/elsewhere/tyx_*.deb
+  debian_build "$3" "$2" "${options[@]}"
+  grep -E 'tests passed, ' "$3/build.log" || true
+  (cd / && runuser -u tyxbuild -- "$3/tyx-$version/packaging/check-deb.sh" "$3")
+  debian_build "$3/elsewhere" "$2" "${again[@]}"
+  deb=tyx_$version-1_$1.deb
+  sha256sum "$3/$deb" "$3/elsewhere/$deb"
+  cmp "$3/$deb" "$3/elsewhere/$deb"
+  apt-get install -s -q "$3/$deb" | grep "^Inst tyx"
 }
+
+# has_architecture ARCH: this system's release has packages for ARCH.
+has_architecture() {
+  compgen -G '/var/lib/apt/lists/*Release' >/dev/null || apt-get update -q
+  grep -h '^Architectures:' /var/lib/apt/lists/*_dists_"$(. /etc/os-release && echo "$VERSION_CODENAME")"_*Release |
+    grep -qw "$1"
+}
+
+# debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, built
+# here where this release has the architecture, else on a fresh Debian 13;
+# each holds the same files as this machine's, and its tyx, under qemu,
+# prints what this machine's does.
+debian_packages() {
+  local tarball arch triplet qemu own sysroot deb run=()
+  own=$(dpkg --print-architecture)
+  tarball=$(tarball)
+  mkdir -p "$1"
+  packages qemu-user
+  while read -r arch triplet qemu _; do
+    sysroot=
+    if has_architecture "$arch"; then
+      debian_arch "$arch" "$tarball" "$1/$arch"
+    else
+      [ -d "$work/root" ] || fresh_root trixie
+      cp "$tarball" "$work/root/tmp/"
+      in_root debian_arch "$arch" "/tmp/${tarball##*/}" "/debs/$arch"
+      cp -r "$work/root/debs/$arch" "$1/"
+      sysroot=$work/root
+    fi
+    deb=$1/$arch/tyx_$version-1_$arch.deb
+    mkdir "$1/$arch/unpacked"
+    dpkg-deb -x "$deb" "$1/$arch/unpacked"
+    dpkg-deb -c "$deb" | awk '{ print $6 }' >"$1/$arch/files"
+    [ "$arch" = "$own" ] && continue
+    cmp "$1/$own/files" "$1/$arch/files"
+    run=("qemu-$qemu" -L "$sysroot/usr/$triplet" "$1/$arch/unpacked/usr/bin/tyx")
+    cmp <("${run[@]}" 1 1800) <("$1/$own/unpacked/usr/bin/tyx" 1 1800)
+    cmp <(TZ=Pacific/Kiritimati "${run[@]}") <(TZ=Pacific/Kiritimati "$1/$own/unpacked/usr/bin/tyx")
+  done < <(architectures)
+  rm -rf build/debs && mkdir -p build/debs
+  cp "$1"/*/tyx_"$version-1_"*.deb "$1/$own/tyx_$version.orig.tar.gz" "$1/$own/tyx_$version-1.dsc" \
+    "$1/$own/tyx_$version-1.debian.tar.xz" build/debs/
+  sha256sum <"$tarball" >build/debs/tarball.sha256
+  echo "verdict: $(compgen -G 'build/debs/*.deb' | wc -l) .debs, each checked and the same bytes from two folders"
+}
+# The .debs of this commit, kept in build/debs for the release.
+job_debian() { debian_packages "$work/debs"; }
 
 # rpm_build TARBALL FOLDER: packaging/build-rpm.sh as tyxbuild, from the
 # tarball, since the tree may be closed to tyxbuild.
@@ -32,7 +92,7 @@ rpm_build() {
   mkdir -p "$2/source"
   tar -xzf "$1" -C "$2/source" "tyx-$version/packaging"
   chown -R tyxbuild "$2"
-  runuser -u tyxbuild -- "$2/source/tyx-$version/packaging/build-rpm.sh" "$1" "$2"
+  (cd / && runuser -u tyxbuild -- "$2/source/tyx-$version/packaging/build-rpm.sh" "$1" "$2")
 }
 
 # The RPM under packaging/build-rpm.sh, its tyx against this tree's, and again

@@ -1,9 +1,9 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
 # A release of HEAD in one job, into build/dist: the tarball, the Debian
-# source and amd64 packages, the RPM and its source, the Windows zip, the
-# Linux archives, the changelog's section for it, SHA256SUMS naming them all,
-# and SHA256SUMS.asc when TYX_SIGNING_KEY names a GnuPG key. Builds that other
-# jobs of the same run have made are taken up where they are.
+# source package and a .deb for each architecture, the RPM and its source, the
+# Windows zip, the Linux archives, the changelog's section for it, SHA256SUMS
+# naming them all, and SHA256SUMS.asc when TYX_SIGNING_KEY names a GnuPG key.
+# Builds that other jobs of the same run have made are taken up where they are.
 
 # release_notes: CHANGELOG.md's section of this version, alone.
 release_notes() {
@@ -20,27 +20,25 @@ sign() {
 }
 
 job_release() {
-  packages dpkg-dev debhelper cmake ninja-build g++ libgtest-dev valgrind groff-base man-db \
-    rpm rpmlint cpio devscripts lintian blhc gnupg
+  packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db gnupg
   wine_packages
-  cross_packages aarch64-linux-gnu i686-linux-gnu arm-linux-gnueabihf
+  cross_packages
   trap stop_wine EXIT
-  local dist=$PWD/build/dist tarball preset deb=$work/deb
+  local dist=$PWD/build/dist tarball arch machine
   rm -rf "$dist"
   mkdir -p "$dist"
   tarball=$(tarball)
   cp "$tarball" "$dist/"
-  builder
-  debian_build "$deb" "$tarball"
-  cp "$deb/tyx_$version.orig.tar.gz" "$deb/tyx_$version-1.dsc" "$deb/tyx_$version-1.debian.tar.xz" \
-    "$deb/tyx_$version-1_amd64.deb" "$dist/"
+  [ "$(cat build/debs/tarball.sha256 2>/dev/null)" = "$(sha256sum <"$tarball")" ] || debian_packages "$work/debs"
+  cp build/debs/tyx_* "$dist/"
   rpm_build "$tarball" "$work/rpm"
   cp "$work"/rpm/RPMS/*/tyx-[0-9]*.rpm "$work"/rpm/SRPMS/tyx-*.src.rpm "$dist/"
-  for preset in cross-windows portable portable-arm64 portable-i386 portable-armhf; do
-    built $preset
-    (cd build/$preset && cpack >/dev/null)
-  done
-  cp build/cross-windows/tyx-"$version"-windows-x86_64.zip build/portable*/tyx-"$version"-linux-*.tar.gz "$dist/"
+  packaged cross-windows
+  cp build/cross-windows/tyx-"$version"-windows-x86_64.zip "$dist/"
+  while read -r arch _ _ machine; do
+    TYX_ARCH=$arch packaged portable
+    cp "build/portable-$arch/tyx-$version-linux-$machine.tar.gz" "$dist/"
+  done < <(architectures)
   release_notes >"$dist/RELEASE-NOTES.md"
   (cd "$dist" && LC_ALL=C sha256sum -- * >"$work/SHA256SUMS" && mv "$work/SHA256SUMS" . && sha256sum -c SHA256SUMS)
   if [ -n "${TYX_SIGNING_KEY:-}" ]; then
