@@ -50,19 +50,23 @@ debian_source() {
 builder() { id tyxbuild >/dev/null 2>&1 || useradd --create-home tyxbuild; }
 
 # fresh_root RELEASE: a minimal Debian root in $work/root (debootstrap
-# --variant=minbase, from this machine's mirror), with a clone of the tree in
+# --variant=minbase, from this machine's mirror, which `mirror` names), anew,
+# with a clone of the tree in
 # /tyx, the Debian source in /deb and a sudo that just runs its command. A
 # release is bootstrapped once into build/ci/roots, and unpacked anew for each job.
+mirror() {
+  { sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null
+    sed -n 's/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list; } | head -n 1
+}
 fresh_root() {
-  local release=$1 root=$work/root mirror tar=$logs/roots/$1.tar
-  mirror=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
-  [ -n "$mirror" ] || mirror=$(sed -n 's/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list | head -n 1)
+  local release=$1 root=$work/root tar=$logs/roots/$1.tar
   packages debootstrap
+  rm -rf --one-file-system "$root"
   mkdir -p "$logs/roots" "$root"
   (
     flock 9
     [ -f "$tar" ] && exit
-    debootstrap --variant=minbase "$release" "$work/$release" "$mirror" >"$work/$release.log" 2>&1 ||
+    debootstrap --variant=minbase "$release" "$work/$release" "$(mirror)" >"$work/$release.log" 2>&1 ||
       { tail -n 40 "$work/$release.log"; exit 1; }
     tar -C "$work/$release" -cf "$tar.part" . && mv "$tar.part" "$tar"
     rm -rf --one-file-system "${work:?}/$release"

@@ -9,8 +9,9 @@
 # mean of a plain loop) for
 # `tyx 1 1800`, `tyx` (today, with its local-time lookup) and the floor, with
 # the ratio of each to the floor, for each build. The BUILD_DIRs default to
-# build/test and build/portable, those of them that exist, which
-# `cmake --workflow --preset test` and `--preset package-linux` make; each
+# build/test and build/portable-ARCH (this machine's Debian architecture),
+# those of them that exist, which `cmake --workflow --preset test` and
+# `TYX_ARCH=ARCH cmake --workflow --preset package-linux` make; each
 # build's floor is linked as its tyx is. With --check the wall times are
 # skipped and the exit status is 1 if tyx is over its budget: 1.15 times the
 # floor's instructions for `tyx 1 1800` and 1.25 times for `tyx` when
@@ -34,7 +35,7 @@ while [ $# -gt 0 ]; do
   shift
 done
 if [ ${#builds[@]} -eq 0 ]; then
-  for build in build/test build/portable; do
+  for build in build/test "build/portable-$(dpkg --print-architecture 2>/dev/null)"; do
     [ -d "$build" ] && builds+=("$build")
   done
   [ ${#builds[@]} -gt 0 ] || builds=(build/test)

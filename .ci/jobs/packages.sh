@@ -38,49 +38,39 @@ debian_arch() {
   apt-get install -s -q "$3/$deb" | grep "^Inst tyx"
 }
 
-# has_architecture ARCH: this system's release has packages for ARCH.
-has_architecture() {
-  compgen -G '/var/lib/apt/lists/*Release' >/dev/null || apt-get update -q
-  grep -h '^Architectures:' /var/lib/apt/lists/*_dists_"$(. /etc/os-release && echo "$VERSION_CODENAME")"_*Release |
-    grep -qw "$1"
-}
-
-# debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, built
-# here where this release has the architecture, else on a fresh Debian 13;
-# each holds the same files as this machine's, and its tyx, under qemu,
-# prints what this machine's does.
+# debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, kept
+# in build/debs with the source package: this machine's built here, with the
+# tests; each other one on a fresh root of the oldest release whose Release
+# file lists it, so that it installs there. Each holds the same files as this
+# machine's, and its tyx, under qemu, prints what this machine's does.
 debian_packages() {
-  local tarball arch triplet qemu own sysroot deb run=()
+  local tarball arch triplet qemu release rooted own run
   own=$(dpkg --print-architecture)
   tarball=$(tarball)
-  mkdir -p "$1"
   packages qemu-user
-  while read -r arch triplet qemu _; do
-    sysroot=
-    if has_architecture "$arch"; then
-      debian_arch "$arch" "$tarball" "$1/$arch"
-    else
-      [ -d "$work/root" ] || fresh_root trixie
-      cp "$tarball" "$work/root/tmp/"
+  debian_arch "$own" "$tarball" "$1/$own"
+  dpkg-deb -x "$1/$own/tyx_$version-1_$own.deb" "$1/$own/unpacked"
+  for release in bookworm trixie; do
+    /usr/lib/apt/apt-helper download-file "$(mirror)/dists/$release/Release" "$work/Release" >/dev/null
+    rooted=
+    while read -r arch triplet qemu _; do
+      { [ ! -d "$1/$arch" ] && grep -qE "^Architectures:.* $arch( |\$)" "$work/Release"; } || continue
+      [ -n "$rooted" ] || { fresh_root $release && cp "$tarball" "$work/root/tmp/" && rooted=1; }
       in_root debian_arch "$arch" "/tmp/${tarball##*/}" "/debs/$arch"
       cp -r "$work/root/debs/$arch" "$1/"
-      sysroot=$work/root
-    fi
-    deb=$1/$arch/tyx_$version-1_$arch.deb
-    mkdir "$1/$arch/unpacked"
-    dpkg-deb -x "$deb" "$1/$arch/unpacked"
-    dpkg-deb -c "$deb" | awk '{ print $6 }' >"$1/$arch/files"
-    [ "$arch" = "$own" ] && continue
-    cmp "$1/$own/files" "$1/$arch/files"
-    run=("qemu-$qemu" -L "$sysroot/usr/$triplet" "$1/$arch/unpacked/usr/bin/tyx")
-    cmp <("${run[@]}" 1 1800) <("$1/$own/unpacked/usr/bin/tyx" 1 1800)
-    cmp <(TZ=Pacific/Kiritimati "${run[@]}") <(TZ=Pacific/Kiritimati "$1/$own/unpacked/usr/bin/tyx")
-  done < <(architectures)
+      dpkg-deb -x "$1/$arch/tyx_$version-1_$arch.deb" "$1/$arch/unpacked"
+      cmp <(cd "$1/$own/unpacked" && find . | sort) <(cd "$1/$arch/unpacked" && find . | sort)
+      run=("qemu-$qemu" -L "$work/root/usr/$triplet" "$1/$arch/unpacked/usr/bin/tyx")
+      cmp <("${run[@]}" 1 1800) <("$1/$own/unpacked/usr/bin/tyx" 1 1800)
+      cmp <(TZ=Pacific/Kiritimati "${run[@]}") <(TZ=Pacific/Kiritimati "$1/$own/unpacked/usr/bin/tyx")
+    done < <(architectures foreign)
+  done
   rm -rf build/debs && mkdir -p build/debs
   cp "$1"/*/tyx_"$version-1_"*.deb "$1/$own/tyx_$version.orig.tar.gz" "$1/$own/tyx_$version-1.dsc" \
     "$1/$own/tyx_$version-1.debian.tar.xz" build/debs/
+  [ "$(compgen -G 'build/debs/*.deb' | wc -l)" = "$(architectures | wc -l)" ]
   sha256sum <"$tarball" >build/debs/tarball.sha256
-  echo "verdict: $(compgen -G 'build/debs/*.deb' | wc -l) .debs, each checked and the same bytes from two folders"
+  echo "verdict: a .deb for each architecture, checked, and the same bytes from two folders"
 }
 # The .debs of this commit, kept in build/debs for the release.
 job_debian() { debian_packages "$work/debs"; }
