@@ -49,15 +49,15 @@ debian_source() {
 # tyxbuild, a user without root, as distributions' build machines have.
 builder() { id tyxbuild >/dev/null 2>&1 || useradd --create-home tyxbuild; }
 
-# fresh_root RELEASE: a minimal Debian root in $work/root (debootstrap
-# --variant=minbase, from this machine's mirror, which `mirror` names), anew,
-# with a clone of the tree in
-# /tyx, the Debian source in /deb and a sudo that just runs its command. A
-# release is bootstrapped once into build/ci/roots, and unpacked anew for each job.
+# mirror: this machine's Debian mirror.
 mirror() {
   { sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null
-    sed -n 's/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list; } | head -n 1
+    sed -n 's/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list 2>/dev/null; } | head -n 1
 }
+# fresh_root RELEASE: a minimal Debian root, anew in $work/root (debootstrap
+# --variant=minbase, from the mirror), with a clone of the tree in /tyx, the
+# Debian source in /deb and a sudo that just runs its command. A release is
+# bootstrapped once into build/ci/roots, and unpacked anew each time.
 fresh_root() {
   local release=$1 root=$work/root tar=$logs/roots/$1.tar
   packages debootstrap

@@ -26,7 +26,7 @@ debian_arch() {
     packages "crossbuild-essential-$1" "libc6-dev:$1"
     options=(--host-arch "$1" "--build-profiles=cross,nocheck") again=("${options[@]}")
   fi
-  packages dpkg-dev debhelper cmake lintian blhc devscripts
+  packages build-essential dpkg-dev debhelper cmake lintian blhc devscripts
   builder
   debian_build "$3" "$2" "${options[@]}"
   grep -E 'tests passed, ' "$3/build.log" || true

@@ -45,14 +45,13 @@ in_installable() { # what in_readme and in_recipe need, simulated
   apt-get install -s -q --no-install-recommends build-essential ninja-build >/dev/null
   apt-get build-dep -s -q "/deb/tyx-$version/" >/dev/null
 }
-# The source in /deb built as Debian's build daemons build it (build-essential
-# and the recipe's Build-Depends only, a user without root, source and binary
-# packages), then packaging/check-deb.sh with the release's own tools.
-# nocheck: without the tests, and without their packages.
+# The source built as Debian's build daemons build it (build-essential and the
+# recipe's Build-Depends only, a user without root, source and binary
+# packages) in /built, then packaging/check-deb.sh with the release's own
+# tools. nocheck: without the tests, and without their packages.
 in_recipe() { # [nocheck] [--fail-on LEVELS]
   local profile=()
   if [ "${1:-}" = nocheck ]; then
-    export DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck
     profile=(--build-profiles=nocheck)
     apt-get purge -y -q --autoremove libgtest-dev googletest valgrind
     shift
@@ -60,18 +59,16 @@ in_recipe() { # [nocheck] [--fail-on LEVELS]
   apt-get update -q
   apt-get install -y -q --no-install-recommends build-essential lintian blhc devscripts
   apt-get build-dep -y -q "${profile[@]}" "/deb/tyx-$version/"
-  id builder >/dev/null 2>&1 || useradd --create-home builder
-  chown -R builder /deb
-  cd "/deb/tyx-$version" || exit
-  runuser -u builder -- dpkg-buildpackage -us -uc >../build.log 2>&1 || { tail -n 80 ../build.log; exit 1; }
-  grep -E 'tests passed, ' ../build.log || true
-  runuser -u builder -- packaging/check-deb.sh "$@" /deb
+  builder
+  debian_build /built "/deb/tyx_$version.orig.tar.gz" "${profile[@]}"
+  grep -E 'tests passed, ' /built/build.log || true
+  (cd / && runuser -u tyxbuild -- "/built/tyx-$version/packaging/check-deb.sh" "$@" /built)
 }
 in_reproducible() {
   apt-get install -y -q --no-install-recommends autopkgtest reprotest
-  cd "/deb/tyx-$version" || exit
+  cd "/built/tyx-$version" || exit
   autopkgtest ../tyx_*.deb ./ -- null
-  runuser -u builder -- reprotest --vary=-user_group,-domain_host,-fileordering,-time . '../*.deb' -- null
+  runuser -u tyxbuild -- reprotest --vary=-user_group,-domain_host,-fileordering,-time . '../*.deb' -- null
 }
 in_ucrt() {
   apt-get install -y -q --no-install-recommends g++-mingw-w64-ucrt64 wine64 googletest
