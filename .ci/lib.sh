@@ -9,8 +9,7 @@ packages() {
   for package; do
     [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = installed ] || missing+=("$package")
   done
-  [ ${#missing[@]} -gt 0 ] || return 0
-  flock /tmp/tyx-ci-apt.lock sh -c 'apt-get update -q &&
+  [ ${#missing[@]} -eq 0 ] || flock /tmp/tyx-ci-apt.lock sh -c 'apt-get update -q &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
 }
 # architectures [foreign]: the rows of packaging/architectures (DEBIAN-ARCH
@@ -19,8 +18,7 @@ architectures() {
   sed -e 's/#.*//' -e '/^[[:space:]]*$/d' packaging/architectures |
     awk -v own="${1:+$(dpkg --print-architecture)}" '$1 != own'
 }
-# cross_packages: the cross compilers of the foreign architectures, and what
-# their tests need.
+# cross_packages: the foreign architectures' cross compilers, and what their tests need.
 cross_packages() {
   local compilers
   mapfile -t compilers < <(architectures foreign | awk '{ print "g++-" $2 }')
@@ -30,13 +28,8 @@ cross_packages() {
 # and its archive made. A Linux preset's build is that of TYX_ARCH.
 built() { cmake --preset "$1" "${@:2}" >/dev/null && cmake --build --preset "$1" >/dev/null; }
 packaged() { built "$@" && (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}" && cpack >/dev/null); }
-
 # tarball: the release tarball of HEAD, as a forge publishes it for a tag.
-tarball() {
-  git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD
-  echo "$work/tyx-$version.tar.gz"
-}
-
+tarball() { git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD && echo "$work/tyx-$version.tar.gz"; }
 # debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked
 # in FOLDER with the recipe in packaging/debian as its debian/.
 debian_source() {
@@ -45,10 +38,8 @@ debian_source() {
   tar -xzf "$2" -C "$1"
   cp -r "$1/tyx-$version/packaging/debian" "$1/tyx-$version/debian"
 }
-
 # tyxbuild, a user without root, as distributions' build machines have.
 builder() { id tyxbuild >/dev/null 2>&1 || useradd --create-home tyxbuild; }
-
 # mirror: this machine's Debian mirror.
 mirror() {
   { sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null
@@ -80,7 +71,6 @@ fresh_root() {
   git clone --quiet --no-hardlinks . "$root/tyx"
   debian_source "$root/deb" "$(tarball)"
 }
-
 # in_root FUNCTION [ARGUMENT...]: a function of .ci, traced in the fresh root
 # from /tyx, with /proc and /dev mounted in a mount namespace of its own, so
 # that nothing stays mounted after it.
@@ -89,16 +79,13 @@ in_root() {
     'mount -t proc proc "$0/proc" && mount --rbind /dev "$0/dev" && exec chroot "$0" bash -eux -c \
     "cd /tyx; . .ci/lib.sh; for f in .ci/jobs/*.sh; do . \$f; done; \"\$@\"" in_root "$@"' "$work/root" "$@"
 }
-
 # readme_command HEADING: the one-line command in the sh block under
 # "## HEADING" in README.md; refused if missing, empty or longer.
 readme_command() {
   local block
   block=$(awk -v heading="## $1" '$0 == heading { inside = 1; next } inside && /^## / { exit }
     inside && /^```sh$/ { fenced = 1; next } fenced && /^```$/ { exit } fenced { print }' README.md)
-  if [ -z "${block//[[:space:]]/}" ] || [ "$(wc -l <<<"$block")" -ne 1 ]; then
-    echo "README.md gives no one-line command in a sh block under '## $1'" >&2
-    return 1
-  fi
+  { [ -n "${block//[[:space:]]/}" ] && [ "$(wc -l <<<"$block")" -eq 1 ]; } ||
+    { echo "README.md gives no one-line command in a sh block under '## $1'" >&2; return 1; }
   printf '%s\n' "$block"
 }

@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
-# Builds the RPM and the source RPM from the release tarball as a user
-# without root, with the settings of RPM distributions' build roots for
-# reproducible packages, then holds them to rpmlint, relocations and
-# hardening:
+# The RPM and the source RPM from the release tarball, built as a user without
+# root with RPM distributions' settings for reproducible packages, then held
+# to rpmlint, relocations and hardening:
 #   packaging/build-rpm.sh tyx-VERSION.tar.gz TOPDIR
-# The packages land in TOPDIR/RPMS and TOPDIR/SRPMS, rpmbuild's output in
-# TOPDIR/build.log. Every time in them is SOURCE_DATE_EPOCH, by default the
-# time of the tarball's files (the release's commit). The build itself is made
-# in one fixed place, as distributions make it, since the packages' headers
-# hold the recipe as expanded, build folders and all.
+# They land in TOPDIR/RPMS and TOPDIR/SRPMS, rpmbuild's output in
+# TOPDIR/build.log. Every time in them is SOURCE_DATE_EPOCH, by default that
+# of the tarball's files (the release's commit). The build is made in one
+# fixed place, since the packages' headers hold its folders.
 set -euo pipefail
 tarball=$(realpath "$1")
 top=$(realpath -m "$2")
@@ -37,7 +35,6 @@ rpmbuild -ta --clean "${nodeps[@]}" --define "_topdir $top" --define "_builddir 
 grep -E 'tests passed, ' "$top/build.log"
 rpm=("$top"/RPMS/*/tyx-[0-9]*.rpm)
 srpm=("$top"/SRPMS/tyx-*.src.rpm)
-
 # Signing is the distributor's: no-signature is the one finding allowed.
 rpmlint -r "$here/rpmlintrc" "$here/rpm/tyx.spec" "${srpm[0]}" "${rpm[0]}" | tee "$top/rpmlint.log" || true
 if grep -E ': [EW]: ' "$top/rpmlint.log" | grep -v ': E: no-signature$'; then
@@ -46,7 +43,6 @@ if grep -E ': [EW]: ' "$top/rpmlint.log" | grep -v ': E: no-signature$'; then
 fi
 relocations=$(rpm -qp --qf '%{prefixes}' "${rpm[0]}")
 [ "$relocations" = "(none)" ] || { echo "the RPM is relocatable to $relocations" >&2; exit 1; }
-
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 rpm2cpio "${rpm[0]}" | (cd "$unpacked" && cpio -idm --quiet)

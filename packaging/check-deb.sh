@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# The checks of a Debian build of tyx, with the building release's own tools
-# (lintian, blhc, and hardening-check from devscripts), run as the user who
-# built it:
+# The checks of a Debian build of tyx in FOLDER (the .changes, the .deb and
+# build.log, dpkg-buildpackage's output), run with the building release's own
+# lintian, blhc and hardening-check as the user who built it:
 #   packaging/check-deb.sh [--fail-on LEVELS] FOLDER
-# FOLDER holds the .changes, the .deb and build.log, dpkg-buildpackage's
-# output. lintian shows every tag down to the pedantic ones (-I --pedantic)
-# and fails on LEVELS (by default error,warning,info,pedantic: silent but for
-# what the overrides explain).
+# lintian shows every tag down to the pedantic ones and fails on LEVELS (by
+# default all: silent but for what the overrides explain).
 set -euo pipefail
 levels=error,warning,info,pedantic
 if [ "$1" = --fail-on ]; then
@@ -14,15 +12,12 @@ if [ "$1" = --fail-on ]; then
   shift 2
 fi
 folder=$1
-
 # A lintian older than the policy that the recipe follows does not know its
 # Standards-Version (Debian 12's says newer-standards-version).
 lintian -I --pedantic --suppress-tags newer-standards-version --fail-on "$levels" "$folder"/tyx_*.changes
 echo "lintian: nothing at $levels"
-
 blhc --all "$folder/build.log"
 echo "blhc: nothing to report"
-
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 deb=("$folder"/tyx_*.deb)

@@ -1,7 +1,6 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
 # Jobs on the tree itself: the suite with g++ and with clang's sanitizers, the
 # fuzzer, the linters, and tyx inside another project.
-
 # Every test (g++), as README.md's Test command runs them.
 job_test() {
   packages cmake ninja-build g++ libgtest-dev valgrind groff-base man-db
@@ -20,7 +19,6 @@ job_fuzz() {
     -artifact_prefix="$logs/fuzz-" "$work/corpus" >"$work/fuzz.log" 2>&1 || { tail -n 60 "$work/fuzz.log"; return 1; }
   grep -E '^Done|stat::number_of_executed_units|stat::average_exec_per_sec' "$work/fuzz.log"
 }
-
 # clang-tidy and cppcheck on what the test and fuzz builds compile,
 # clang-format, shellcheck, and one version wherever one is written.
 job_lint() {
@@ -43,7 +41,6 @@ job_lint() {
   [ "$(rpmspec -q --srpm --qf '%{version}' packaging/rpm/tyx.spec)" = "$version" ]
   echo "verdict: no findings; $version in CHANGELOG.md, the Debian changelog and the RPM recipe"
 }
-
 # tyx inside another project: the parent keeps its build type, tests and
 # package, and its tyx the hardening (nothing optimised, so nothing fortified).
 job_parent() {

@@ -1,10 +1,8 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
 # Jobs on the packages, built from the release tarball as a user without root,
 # held to the script beside each recipe, and built again for the same bytes.
-
-# debian_build FOLDER TARBALL [OPTION...]: the source and binary packages,
-# built in FOLDER by dpkg-buildpackage with the OPTIONs (a nocheck profile
-# among them: without the tests).
+# debian_build FOLDER TARBALL [OPTION...]: the source and binary packages, built
+# in FOLDER by dpkg-buildpackage with the OPTIONs (with a nocheck profile, no tests).
 debian_build() {
   local nocheck=
   [[ " ${*:3}" != *nocheck* ]] || nocheck=nocheck
@@ -13,12 +11,10 @@ debian_build() {
   (cd "$1/tyx-$version" && runuser -u tyxbuild -- env DEB_BUILD_OPTIONS=$nocheck \
     dpkg-buildpackage -us -uc "${@:3}" >../build.log 2>&1) || { tail -n 80 "$1/build.log"; return 1; }
 }
-
-# debian_arch ARCH TARBALL FOLDER: ARCH's .deb, natively with the tests or
-# cross-built without them, under packaging/check-deb.sh; again in
-# FOLDER/elsewhere, the same bytes; and installable on this system.
+# debian_arch ARCH TARBALL FOLDER: ARCH's .deb, natively with the tests or cross-built
+# without, under check-deb.sh; again in FOLDER/elsewhere, the same bytes; installable here.
 debian_arch() {
-  local options=() again=(--build-profiles=nocheck) deb
+  local options=() again=(--build-profiles=nocheck) deb=tyx_$version-1_$1.deb
   if [ "$1" = "$(dpkg --print-architecture)" ]; then
     packages g++ libgtest-dev valgrind groff-base man-db
   else
@@ -32,17 +28,14 @@ debian_arch() {
   grep -E 'tests passed, ' "$3/build.log" || true
   (cd / && runuser -u tyxbuild -- "$3/tyx-$version/packaging/check-deb.sh" "$3")
   debian_build "$3/elsewhere" "$2" "${again[@]}"
-  deb=tyx_$version-1_$1.deb
-  sha256sum "$3/$deb" "$3/elsewhere/$deb"
-  cmp "$3/$deb" "$3/elsewhere/$deb"
+  sha256sum "$3/$deb" && cmp "$3/$deb" "$3/elsewhere/$deb"
   apt-get install -s -q "$3/$deb" | grep "^Inst tyx"
 }
-
-# debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, kept
-# in build/debs with the source package: this machine's built here, with the
-# tests; each other one on a fresh root of the oldest release whose Release
-# file lists it, so that it installs there. Each holds the same files as this
-# machine's, and its tyx, under qemu, prints what this machine's does.
+# debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, kept in
+# build/debs with the source package: this machine's built here with the tests,
+# each other one on a fresh root of the oldest release whose Release file lists
+# it, so that it installs there; with the files of this machine's, and a tyx
+# that under qemu prints what this machine's does.
 debian_packages() {
   local tarball arch triplet qemu release rooted own run
   own=$(dpkg --print-architecture)
@@ -72,9 +65,7 @@ debian_packages() {
   sha256sum <"$tarball" >build/debs/tarball.sha256
   echo "verdict: a .deb for each architecture, checked, and the same bytes from two folders"
 }
-# The .debs of this commit, kept in build/debs for the release.
 job_debian() { debian_packages "$work/debs"; }
-
 # rpm_build TARBALL FOLDER: packaging/build-rpm.sh as tyxbuild, from the
 # tarball, since the tree may be closed to tyxbuild.
 rpm_build() {
@@ -84,7 +75,6 @@ rpm_build() {
   chown -R tyxbuild "$2"
   (cd / && runuser -u tyxbuild -- "$2/source/tyx-$version/packaging/build-rpm.sh" "$1" "$2")
 }
-
 # The RPM under packaging/build-rpm.sh, its tyx against this tree's, and again
 # in another folder: the same bytes.
 job_rpm() {
@@ -98,7 +88,6 @@ job_rpm() {
   cmp <("$work/unpacked/usr/bin/tyx" 1 1800) <(build/release/tyx 1 1800)
   rpm_build "$tarball" "$work/two/elsewhere"
   for package in "$work"/one/RPMS/*/tyx-[0-9]*.rpm "$work"/one/SRPMS/tyx-*.src.rpm; do
-    sha256sum "$package" "${package/\/one\//\/two\/elsewhere\/}"
-    cmp "$package" "${package/\/one\//\/two\/elsewhere\/}"
+    sha256sum "$package" && cmp "$package" "${package/\/one\//\/two\/elsewhere\/}"
   done
 }

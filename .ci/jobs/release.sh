@@ -1,16 +1,14 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
-# A release of HEAD in one job, into build/dist: the tarball, the Debian
-# source package and a .deb for each architecture, the RPM and its source, the
-# Windows zip, the Linux archives, the changelog's section for it, SHA256SUMS
-# naming them all, and SHA256SUMS.asc when TYX_SIGNING_KEY names a GnuPG key.
-# Builds that other jobs of the same run have made are taken up where they are.
+# A release of HEAD in one job, into build/dist: the tarball, the Debian source
+# package and .debs, the RPM and its source, the Windows zip, the Linux archives,
+# the changelog's section for it, SHA256SUMS naming them all, and SHA256SUMS.asc
+# when TYX_SIGNING_KEY names a GnuPG key. What other jobs built is taken up.
 
 # release_notes: CHANGELOG.md's section of this version, alone.
 release_notes() {
   awk -v heading="## $version - " 'index($0, heading) == 1 { inside = 1 }
     inside && /^## / && index($0, heading) != 1 { exit } inside { print }' CHANGELOG.md
 }
-
 # sign FOLDER: SHA256SUMS.asc, a detached ASCII-armoured signature of
 # FOLDER/SHA256SUMS by the key that TYX_SIGNING_KEY names.
 sign() {
@@ -18,7 +16,6 @@ sign() {
     --output "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
   gpg --batch --verify "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
 }
-
 job_release() {
   packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db gnupg
   wine_packages
@@ -46,10 +43,8 @@ job_release() {
   else
     echo "verdict: not signed: TYX_SIGNING_KEY names no key"
     # Signing, proven with a key made for the purpose, which then goes away.
-    (
-      export GNUPGHOME=$work/gnupg TYX_SIGNING_KEY=tyx-test@example.invalid
-      mkdir -m 700 "$GNUPGHOME"
-      trap 'gpgconf --kill all' EXIT
+    ( export GNUPGHOME=$work/gnupg TYX_SIGNING_KEY=tyx-test@example.invalid
+      mkdir -m 700 "$GNUPGHOME" && trap 'gpgconf --kill all' EXIT
       gpg --batch --passphrase '' --quick-gen-key "tyx test <$TYX_SIGNING_KEY>" ed25519 sign never
       cp "$dist/SHA256SUMS" "$work/"
       sign "$work"

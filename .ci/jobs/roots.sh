@@ -1,7 +1,6 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
 # Jobs on fresh machines: minimal Debian roots where nothing has run but the
 # in_* functions below (through in_root); what they install stays there.
-
 # Debian 12: README.md's commands, then the recipe without its tests.
 job_bookworm() {
   fresh_root bookworm
@@ -32,7 +31,6 @@ job_unstable() {
   in_root in_readme
   in_root in_recipe --fail-on error,warning
 }
-
 in_readme() { # README.md's two commands, exactly as written
   local build test
   build=$(readme_command "Build and run")
