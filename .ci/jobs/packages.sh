@@ -25,7 +25,7 @@ debian_arch() {
   packages build-essential dpkg-dev debhelper cmake lintian blhc devscripts
   builder
   debian_build "$3" "$2" "${options[@]}"
-  grep -E 'tests passed, ' "$3/build.log" || true
+  grep -E 'tests passed, ' "$3/build.log" || [ ${#options[@]} -gt 0 ] # natively, the tests ran
   (cd / && runuser -u tyxbuild -- "$3/tyx-$version/packaging/check-deb.sh" "$3")
   debian_build "$3/elsewhere" "$2" "${again[@]}"
   sha256sum "$3/$deb" && cmp "$3/$deb" "$3/elsewhere/$deb"
