@@ -12,11 +12,23 @@ packages() {
   [ ${#missing[@]} -eq 0 ] || flock /tmp/tyx-ci-apt.lock sh -c 'apt-get update -q &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
 }
-# architectures [foreign]: the rows of packaging/architectures (DEBIAN-ARCH
-# TRIPLET QEMU-NAME UNAME-M); foreign: all but this machine's own.
+# architectures [foreign|own]: the rows of packaging/architectures (DEBIAN-ARCH
+# TRIPLET QEMU-NAME UNAME-M QEMU-CPUS); foreign: all but this machine's, own: it.
 architectures() {
   sed -e 's/#.*//' -e '/^[[:space:]]*$/d' packaging/architectures |
-    awk -v own="${1:+$(dpkg --print-architecture)}" '$1 != own'
+    awk -v own="$(dpkg --print-architecture)" -v which="${1:-}" '!which || ($1 == own) == (which == "own")'
+}
+# runs_as REFERENCE QEMU-NAME QEMU-CPUS [QEMU-OPTION...] PROGRAM: on each qemu model of the list
+# (`-`: qemu's own), PROGRAM prints January 1800, and today where TZ names a zone, as REFERENCE (a
+# tyx here) does, with the same status.
+runs_as() {
+  local model run
+  for model in ${3//,/ }; do
+    run=("qemu-$2" -cpu "$model" "${@:4}") && [ "$model" != - ] || run=("qemu-$2" "${@:4}")
+    cmp <("${run[@]}" 1 1800 || echo "exit $?") <("$1" 1 1800 || echo "exit $?")
+    cmp <(TZ=Pacific/Kiritimati "${run[@]}" || echo "exit $?") <(TZ=Pacific/Kiritimati "$1" || echo "exit $?")
+  done
+  echo "verdict: ${*: -1} runs as $1 does on qemu-$2's ${3//,/ and }"
 }
 # cross_packages: the foreign architectures' cross compilers, and what their tests need.
 cross_packages() {
@@ -45,10 +57,9 @@ mirror() {
   { sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null
     sed -n 's/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list 2>/dev/null; } | head -n 1
 }
-# fresh_root RELEASE: a minimal Debian root, anew in $work/root (debootstrap
-# --variant=minbase, from the mirror), with a clone of the tree in /tyx, the
-# Debian source in /deb and a sudo that just runs its command. A release is
-# bootstrapped once into build/ci/roots, and unpacked anew each time.
+# fresh_root RELEASE: a minimal Debian root, anew in $work/root (debootstrap --variant=minbase, from
+# the mirror), with a clone of the tree in /tyx, the Debian source in /deb and a sudo that just runs
+# its command. A release is bootstrapped once into build/ci/roots, and unpacked anew each time.
 fresh_root() {
   local release=$1 root=$work/root tar=$logs/roots/$1.tar
   packages debootstrap

@@ -21,10 +21,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # qemu's -L: the target's dynamic loader and libraries are found under this
-# prefix.
+# prefix; tyx_qemu_cpu, where set, names the processor model.
 if(NOT DEFINED tyx_emulator)
   set(tyx_emulator_program ${tyx_qemu})
   set(tyx_emulator_package qemu-user)
-  set(tyx_emulator ${tyx_qemu} -L /usr/${tyx_triplet})
+  set(tyx_emulator ${tyx_qemu} ${tyx_qemu_cpu} -L /usr/${tyx_triplet})
 endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${tyx_emulator})

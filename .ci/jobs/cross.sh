@@ -5,9 +5,9 @@ wine_packages() { packages cmake ninja-build g++-mingw-w64-x86-64 wine64 googlet
 # Wine's server and services outlive the programs they ran by some seconds.
 stop_wine() { /usr/lib/wine/wineserver64 -k 2>/dev/null || true; }
 
-# Every test under qemu-user for each foreign architecture, cross-built and
-# linked statically. Each suite keeps one core busy for minutes, mostly
-# starting tyx, so four run side by side, each into a log of its own.
+# Every test under qemu-user for each foreign architecture, cross-built and linked statically. Each
+# suite keeps one core busy for minutes, mostly starting tyx, so four run side by side, each into a
+# log of its own.
 job_emulated() {
   cross_packages
   architectures foreign | awk '{ print "linux", $1; print "package-linux", $1 }' |
@@ -23,34 +23,27 @@ job_windows() {
   cmake --workflow --preset cross-windows
   cmake --workflow --preset package-windows
   local zip=(build/cross-windows/tyx-*-windows-x86_64.zip)
-  unzip -l "${zip[0]}"
   [ "$(unzip -Z1 "${zip[0]}" | sed 's|^[^/]*/||' | sort | tr '\n' ' ')" = "CHANGELOG.md LICENSE README.md tyx.exe " ]
 }
-# This machine's static tyx with every test, then what each Linux archive
-# holds. The others run under qemu with no libraries to find: January 1800,
-# and today in a zone that TZ names. This machine's runs in an empty root: no
-# /lib, no /etc, no zone files, where today is in UTC, and with one zone file
-# copied in, TZ names it.
+# This machine's static tyx with every test, then what each Linux archive holds. Each runs under
+# qemu on its line's processor models, with no libraries to find: January 1800, and today in a zone
+# that TZ names. This machine's also runs in an empty root: no /lib, no /etc, no zone files, where
+# today is in UTC, and with one zone file copied in, TZ names it.
 job_static() {
   cross_packages
   packages g++ libgtest-dev valgrind binutils strace
-  local arch qemu machine archive empty chroot zone=Pacific/Kiritimati
+  local arch qemu machine cpus archive empty chroot zone=Pacific/Kiritimati
   built test
-  while read -r arch _ qemu machine; do
-    if [ "$arch" = "$(dpkg --print-architecture)" ]; then
-      TYX_ARCH=$arch cmake --workflow --preset package-linux
-      empty=$work/$arch
-    else
-      TYX_ARCH=$arch packaged portable
-    fi
+  empty=$work/$(dpkg --print-architecture)
+  while read -r arch _ qemu machine cpus; do
+    [ "$work/$arch" != "$empty" ] || TYX_ARCH=$arch cmake --workflow --preset package-linux
+    TYX_ARCH=$arch packaged portable
     archive=build/portable-$arch/tyx-$version-linux-$machine.tar.gz
     [ "$(tar -tzf "$archive" | grep -v '/$' | sed 's|^[^/]*/||' | sort | tr '\n' ' ')" = \
       "bin/tyx share/doc/tyx/CHANGELOG.md share/doc/tyx/LICENSE share/doc/tyx/README.md share/man/man1/tyx.1 " ]
     mkdir "$work/$arch"
     tar -xzf "$archive" -C "$work/$arch" --strip-components=2 --wildcards '*/bin/tyx'
-    [ "$work/$arch" = "$empty" ] && continue
-    cmp <("qemu-$qemu" "$work/$arch/tyx" 1 1800) <(build/test/tyx 1 1800)
-    cmp <(TZ=$zone "qemu-$qemu" "$work/$arch/tyx") <(TZ=$zone build/test/tyx)
+    runs_as build/test/tyx "$qemu" "$cpus" "$work/$arch/tyx"
   done < <(architectures)
   chroot=$(command -v chroot) # from this machine, for a run with no environment
   cmp <(env -i "$chroot" "$empty" /tyx 1 1800) <(build/test/tyx 1 1800)
@@ -62,8 +55,7 @@ job_static() {
     grep -F "\"/usr/share/zoneinfo/$zone\"" | grep -vE '= -1 '
   echo "verdict: the archives hold what they should; the static tyx needs no library and reads TZ's zone"
 }
-# The zip and the Linux archives from this tree and from two clones in other
-# folders, byte for byte.
+# The zip and the Linux archives from this tree and from two clones in other folders, byte for byte.
 job_reproducible() {
   wine_packages
   cross_packages

@@ -31,36 +31,34 @@ debian_arch() {
   sha256sum "$3/$deb" && cmp "$3/$deb" "$3/elsewhere/$deb"
   apt-get install -s -q "$3/$deb" | grep "^Inst tyx"
 }
-# debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, kept in
-# build/debs with the source package: this machine's built here with the tests,
-# each other one on a fresh root of the oldest release whose Release file lists
-# it, so that it installs there; with the files of this machine's, and a tyx
-# that under qemu prints what this machine's does.
+# debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, kept in build/debs with the
+# source package: this machine's built here with the tests, each other one on a fresh root of the
+# oldest release whose Release file lists it, so that it installs there; with the files of this
+# machine's, and a tyx that prints what this machine's does, each under qemu on its line's models.
 debian_packages() {
-  local tarball arch triplet qemu release rooted own run
-  own=$(dpkg --print-architecture)
+  local tarball arch triplet qemu cpus release rooted own tyx
+  read -r own _ qemu _ cpus < <(architectures own)
   tarball=$(tarball)
   packages qemu-user
   debian_arch "$own" "$tarball" "$1/$own"
   dpkg-deb -x "$1/$own/tyx_$version-1_$own.deb" "$1/$own/unpacked"
+  tyx=$1/$own/unpacked/usr/bin/tyx
+  runs_as "$tyx" "$qemu" "$cpus" "$tyx"
   for release in bookworm trixie; do
     /usr/lib/apt/apt-helper download-file "$(mirror)/dists/$release/Release" "$work/Release" >/dev/null
     rooted=
-    while read -r arch triplet qemu _; do
+    while read -r arch triplet qemu _ cpus; do
       { [ ! -d "$1/$arch" ] && grep -qE "^Architectures:.* $arch( |\$)" "$work/Release"; } || continue
       [ -n "$rooted" ] || { fresh_root $release && cp "$tarball" "$work/root/tmp/" && rooted=1; }
       in_root debian_arch "$arch" "/tmp/${tarball##*/}" "/debs/$arch"
       cp -r "$work/root/debs/$arch" "$1/"
       dpkg-deb -x "$1/$arch/tyx_$version-1_$arch.deb" "$1/$arch/unpacked"
       cmp <(cd "$1/$own/unpacked" && find . | sort) <(cd "$1/$arch/unpacked" && find . | sort)
-      run=("qemu-$qemu" -L "$work/root/usr/$triplet" "$1/$arch/unpacked/usr/bin/tyx")
-      cmp <("${run[@]}" 1 1800) <("$1/$own/unpacked/usr/bin/tyx" 1 1800)
-      cmp <(TZ=Pacific/Kiritimati "${run[@]}") <(TZ=Pacific/Kiritimati "$1/$own/unpacked/usr/bin/tyx")
+      runs_as "$tyx" "$qemu" "$cpus" -L "$work/root/usr/$triplet" "$1/$arch/unpacked/usr/bin/tyx"
     done < <(architectures foreign)
   done
   rm -rf build/debs && mkdir -p build/debs
-  cp "$1"/*/tyx_"$version-1_"*.deb "$1/$own/tyx_$version.orig.tar.gz" "$1/$own/tyx_$version-1.dsc" \
-    "$1/$own/tyx_$version-1.debian.tar.xz" build/debs/
+  cp "$1"/*/tyx_"$version-1_"*.deb "$1/$own/tyx_$version"{.orig.tar.gz,-1.dsc,-1.debian.tar.xz} build/debs/
   [ "$(compgen -G 'build/debs/*.deb' | wc -l)" = "$(architectures | wc -l)" ]
   sha256sum <"$tarball" >build/debs/tarball.sha256
   echo "verdict: a .deb for each architecture, checked, and the same bytes from two folders"

@@ -1,8 +1,8 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
-# A release of HEAD in one job, into build/dist: the tarball, the Debian source
-# package and .debs, the RPM and its source, the Windows zip, the Linux archives,
-# the changelog's section for it, SHA256SUMS naming them all, and SHA256SUMS.asc
-# when TYX_SIGNING_KEY names a GnuPG key. What other jobs built is taken up.
+# A release of HEAD in one job, into build/dist: the tarball, the Debian source package and .debs,
+# the RPM and its source, the Windows zip, the Linux archives, the changelog's section for it,
+# SHA256SUMS naming them all, and SHA256SUMS.asc when TYX_SIGNING_KEY names a GnuPG key. What other
+# jobs built is taken up.
 
 # release_notes: CHANGELOG.md's section of this version, alone.
 release_notes() {
@@ -32,7 +32,7 @@ job_release() {
   cp "$work"/rpm/RPMS/*/tyx-[0-9]*.rpm "$work"/rpm/SRPMS/tyx-*.src.rpm "$dist/"
   packaged cross-windows
   cp build/cross-windows/tyx-"$version"-windows-x86_64.zip "$dist/"
-  while read -r arch _ _ machine; do
+  while read -r arch _ _ machine _; do
     TYX_ARCH=$arch packaged portable
     cp "build/portable-$arch/tyx-$version-linux-$machine.tar.gz" "$dist/"
   done < <(architectures)

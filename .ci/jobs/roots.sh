@@ -14,17 +14,17 @@ job_trixie() {
   in_root in_readme
   in_root in_ucrt
 }
-# Debian 13, as its build daemons build a package: the recipe with its tests,
-# the autopkgtest, and reprotest: two builds with the tests on, varying the
-# locale, the time zone, the umask, the build path, the kernel and more.
+# Debian 13, as its build daemons build a package: the recipe with its tests, the autopkgtest, and
+# reprotest: two builds with the tests on, varying the locale, the time zone, the umask, the build
+# path, the kernel and more.
 job_trixie_daemon() {
   fresh_root trixie
   in_root in_recipe
   in_root in_reproducible
 }
-# Debian unstable: README.md's commands and the recipe, with no lintian error
-# or warning (its pedantic tags contradict the other releases'). Skipped, with
-# apt's word, on a day when its archive cannot install what they need.
+# Debian unstable: README.md's commands and the recipe, with no lintian error or warning (its
+# pedantic tags contradict the other releases'). Skipped, with apt's word, on a day when its archive
+# cannot install what they need.
 job_unstable() {
   fresh_root sid
   in_root in_installable || { echo "skipped: unstable cannot install what tyx needs today"; return 77; }
@@ -43,10 +43,10 @@ in_installable() { # what in_readme and in_recipe need, simulated
   apt-get install -s -q --no-install-recommends build-essential ninja-build >/dev/null
   apt-get build-dep -s -q "/deb/tyx-$version/" >/dev/null
 }
-# The source built as Debian's build daemons build it (build-essential and the
-# recipe's Build-Depends only, a user without root, source and binary
-# packages) in /built, then packaging/check-deb.sh with the release's own
-# tools. nocheck: without the tests, and without their packages.
+# The source built as Debian's build daemons build it (build-essential and the recipe's
+# Build-Depends only, a user without root, source and binary packages) in /built, then
+# packaging/check-deb.sh with the release's own tools. nocheck: without the tests, and without their
+# packages.
 in_recipe() { # [nocheck] [--fail-on LEVELS]
   local profile=()
   if [ "${1:-}" = nocheck ]; then
