@@ -1,6 +1,6 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
-# Jobs on the packages, built from the release tarball as a user without root,
-# held to the script beside each recipe, and built again for the same bytes.
+# Jobs on the packages, built from the release tarball as a user without root, held to the script
+# beside each recipe, and built again for the same bytes.
 # debian_build FOLDER TARBALL [OPTION...]: the source and binary packages, built
 # in FOLDER by dpkg-buildpackage with the OPTIONs (with a nocheck profile, no tests).
 debian_build() {
@@ -11,8 +11,8 @@ debian_build() {
   (cd "$1/tyx-$version" && runuser -u tyxbuild -- env DEB_BUILD_OPTIONS=$nocheck \
     dpkg-buildpackage -us -uc "${@:3}" >../build.log 2>&1) || { tail -n 80 "$1/build.log"; return 1; }
 }
-# debian_arch ARCH TARBALL FOLDER: ARCH's .deb, natively with the tests or cross-built
-# without, under check-deb.sh; again in FOLDER/elsewhere, the same bytes; installable here.
+# debian_arch ARCH TARBALL FOLDER: ARCH's .deb, natively with the tests and the source package, or
+# cross-built alone; under check-deb.sh; again in FOLDER/elsewhere, the same bytes; installable here.
 debian_arch() {
   local options=() again=(--build-profiles=nocheck) deb=tyx_$version-1_$1.deb
   if [ "$1" = "$(dpkg --print-architecture)" ]; then
@@ -20,7 +20,7 @@ debian_arch() {
   else
     dpkg --add-architecture "$1"
     packages "crossbuild-essential-$1" "libc6-dev:$1"
-    options=(--host-arch "$1" "--build-profiles=cross,nocheck") again=("${options[@]}")
+    options=(--host-arch "$1" "--build-profiles=cross,nocheck" --build=any) again=("${options[@]}")
   fi
   packages build-essential dpkg-dev debhelper cmake lintian blhc devscripts
   builder
@@ -73,8 +73,7 @@ rpm_build() {
   chown -R tyxbuild "$2"
   (cd / && runuser -u tyxbuild -- "$2/source/tyx-$version/packaging/build-rpm.sh" "$1" "$2")
 }
-# The RPM under packaging/build-rpm.sh, its tyx against this tree's, and again
-# in another folder: the same bytes.
+# The RPM under build-rpm.sh, its tyx against this tree's, again elsewhere the same bytes; kept in build/rpms.
 job_rpm() {
   packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db
   local tarball package
@@ -88,4 +87,6 @@ job_rpm() {
   for package in "$work"/one/RPMS/*/tyx-[0-9]*.rpm "$work"/one/SRPMS/tyx-*.src.rpm; do
     sha256sum "$package" && cmp "$package" "${package/\/one\//\/two\/elsewhere\/}"
   done
+  rm -rf build/rpms && mkdir -p build/rpms && cp "$work"/one/RPMS/*/tyx-[0-9]*.rpm "$work"/one/SRPMS/tyx-*.src.rpm build/rpms/
+  sha256sum <"$tarball" >build/rpms/tarball.sha256
 }

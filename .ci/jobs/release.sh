@@ -26,10 +26,10 @@ job_release() {
   mkdir -p "$dist"
   tarball=$(tarball)
   cp "$tarball" "$dist/"
-  [ "$(cat build/debs/tarball.sha256 2>/dev/null)" = "$(sha256sum <"$tarball")" ] || debian_packages "$work/debs"
+  if [ "$(cat build/debs/tarball.sha256 2>/dev/null)" != "$(sha256sum <"$tarball")" ]; then debian_packages "$work/debs"; fi
   cp build/debs/tyx_* "$dist/"
-  rpm_build "$tarball" "$work/rpm"
-  cp "$work"/rpm/RPMS/*/tyx-[0-9]*.rpm "$work"/rpm/SRPMS/tyx-*.src.rpm "$dist/"
+  if [ "$(cat build/rpms/tarball.sha256 2>/dev/null)" != "$(sha256sum <"$tarball")" ]; then job_rpm; fi
+  cp build/rpms/tyx-* "$dist/"
   packaged cross-windows
   cp build/cross-windows/tyx-"$version"-windows-x86_64.zip "$dist/"
   while read -r arch _ _ machine _; do
