@@ -41,9 +41,12 @@ if [ ${#builds[@]} -eq 0 ]; then
   [ ${#builds[@]} -gt 0 ] || builds=(build/test)
 fi
 
-instructions() {
-  "$valgrind" --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
-    sed -n 's/.*I *refs: *\([0-9,]*\).*/\1/p' | tr -d ,
+instructions() { # a count that valgrind does not give ends the script
+  local count
+  count=$("$valgrind" --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+    sed -n 's/.*I *refs: *\([0-9,]*\).*/\1/p' | tr -d ,)
+  [[ $count =~ ^[1-9][0-9]*$ ]] || { echo "startup.sh: valgrind gave no instruction count for $*" >&2; exit 2; }
+  echo "$count"
 }
 
 wall_ns() { # nanoseconds per run of "$@" over $runs runs

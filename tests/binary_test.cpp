@@ -20,30 +20,40 @@ using tyx_test::run_tyx;
 
 const std::string tyx = TYX_BINARY;
 
-// Today in a zone that is `offset` ahead of UTC.
-year_month_day today_at(hours offset) {
-  return year_month_day{floor<days>(system_clock::now() + offset)};
+// What tyx prints for `month` (0: the current one) in the year of `now`.
+std::string this_year(unsigned month, sys_seconds now) {
+  const year_month_day today{floor<days>(now)};
+  return tyx_test::expected_month(int{today.year()}, month == 0 ? unsigned{today.month()} : month);
 }
 
-// What tyx prints for `month` of `year` (with year 0 standing for this year).
-std::string expected_for(int year, unsigned month, hours offset) {
-  const auto today = today_at(offset);
-  return tyx_test::expected_month(year == 0 ? int{today.year()} : year,
-                                  month == 0 ? unsigned{today.month()} : month);
-}
-
-// Runs tyx in a zone and compares it with the calendar of the local today,
-// looked up before and after the run in case the date changed meanwhile.
-void expect_today(const std::vector<std::string> &arguments, const char *zone, hours offset,
-                  unsigned month) {
-  const std::string before = expected_for(0, month, offset);
-  const auto run = run_tyx(tyx, arguments, zone);
-  const std::string after = expected_for(0, month, offset);
-  EXPECT_EQ(run.exit_status, 0) << zone;
-  EXPECT_TRUE(run.out == as_written(before) || run.out == as_written(after)) << zone << '\n'
-                                                                             << run.out;
+// Runs tyx in UTC and compares it with the calendar of today, looked up
+// before and after the run in case the date changed meanwhile.
+void expect_today(const std::vector<std::string> &arguments, unsigned month) {
+  const std::string before = this_year(month, floor<seconds>(system_clock::now()));
+  const auto run = run_tyx(tyx, arguments);
+  const std::string after = this_year(month, floor<seconds>(system_clock::now()));
+  EXPECT_EQ(run.exit_status, 0);
+  EXPECT_TRUE(run.out == as_written(before) || run.out == as_written(after)) << run.out;
   EXPECT_EQ(run.err, "");
 }
+
+// Stops the clock of the programs started from now on at `now` (seconds since
+// 1970), or lets it run (null), preloading a stand-in for the C library's: qemu
+// hands the preload to the program it runs. cannot_preload: why not, if not.
+#if defined(_WIN32)
+const char *const cannot_preload = "Windows cannot preload a stand-in for the C library";
+void stop_clock(const char * /*now*/) {}
+#else
+const char *const cannot_preload =
+    TYX_STATIC != 0 ? "static build: tyx loads no library, so none can stand in for the C library"
+                    : nullptr;
+void stop_clock(const char *now) {
+  const char *variable = tyx_test::emulated() ? "QEMU_SET_ENV" : "LD_PRELOAD";
+  const std::string value = std::string{tyx_test::emulated() ? "LD_PRELOAD=" : ""} + FIXED_CLOCK;
+  EXPECT_EQ(now == nullptr ? unsetenv(variable) : setenv(variable, value.c_str(), 1), 0);
+  EXPECT_EQ(now == nullptr ? unsetenv("TYX_TEST_NOW") : setenv("TYX_TEST_NOW", now, 1), 0);
+}
+#endif
 
 constexpr unsigned usage = 13; // a month that stands for the usage text
 
@@ -96,7 +106,7 @@ TEST(Tyx, ArgumentsAsAUserTypesThem) {
       EXPECT_EQ(run.out, as_written(tyx_test::usage_text));
       EXPECT_EQ(run.err, "");
     } else if (c.year == 0) {
-      expect_today(c.arguments, "UTC0", hours{0}, c.month);
+      expect_today(c.arguments, c.month);
     } else {
       const auto run = run_tyx(tyx, c.arguments);
       EXPECT_EQ(run.exit_status, 0);
@@ -106,14 +116,24 @@ TEST(Tyx, ArgumentsAsAUserTypesThem) {
   }
 }
 
-// UTC+14 and UTC-12 are 26 hours apart: never on the same date.
+// With the clock stopped at noon UTC on the last day of 2023, it is 2024 at
+// UTC+14 and still 2023 at UTC-12: a tyx that ignored TZ would print the same
+// month in both.
 TEST(Tyx, DefaultsToTodayInTheLocalTimeZone) {
-  for (const unsigned month : {0U, 3U}) {
-    const std::vector<std::string> arguments =
-        month == 0 ? std::vector<std::string>{} : std::vector<std::string>{"3"};
-    expect_today(arguments, "ABC-14", hours{14}, month);
-    expect_today(arguments, "ABC+12", hours{-12}, month);
+  if (cannot_preload != nullptr) {
+    GTEST_SKIP() << cannot_preload;
   }
+  const sys_seconds stopped = sys_days{2023y / December / 31} + 12h;
+  stop_clock(std::to_string(stopped.time_since_epoch().count()).c_str());
+  for (const auto &[zone, offset] : {std::pair{"ABC-14", 14h}, std::pair{"ABC+12", -12h}}) {
+    for (const auto &[arguments, month] :
+         {std::pair{std::vector<std::string>{}, 0U}, {{"3"}, 3U}}) {
+      const auto run = run_tyx(tyx, arguments, zone);
+      EXPECT_EQ(run.exit_status, 0) << zone;
+      EXPECT_EQ(run.out, this_year(month, stopped + offset)) << zone;
+    }
+  }
+  stop_clock(nullptr);
 }
 
 std::string write_error(int error) {
@@ -143,22 +163,17 @@ TEST(Tyx, ReportsAFailedWrite) {
   }
 }
 
+// A clock beyond the years that struct tm holds (2^62 seconds): the local time
+// cannot be worked out.
 TEST(Tyx, SaysSoWhenTodayCannotBeDetermined) {
-#if defined(_WIN32)
-  GTEST_SKIP() << "Windows cannot preload a stand-in for the C library";
-#else
-  if (TYX_STATIC != 0) {
-    GTEST_SKIP() << "static build: tyx loads no library, so none can stand in for the C library";
+  if (cannot_preload != nullptr) {
+    GTEST_SKIP() << cannot_preload;
   }
-  // qemu hands the preload to the program it runs instead of loading it itself.
-  const char *variable = tyx_test::emulated() ? "QEMU_SET_ENV" : "LD_PRELOAD";
-  const std::string value =
-      tyx_test::emulated() ? "LD_PRELOAD=" FAILING_LOCAL_TIME : FAILING_LOCAL_TIME;
-  ASSERT_EQ(setenv(variable, value.c_str(), 1), 0);
+  stop_clock("4611686018427387904");
   const auto today = run_tyx(tyx, {});
   const auto this_year = run_tyx(tyx, {"2"});
   const auto given = run_tyx(tyx, {"2", "1900"});
-  ASSERT_EQ(unsetenv(variable), 0);
+  stop_clock(nullptr);
   for (const auto &run : {today, this_year}) {
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_EQ(run.out, "");
@@ -167,7 +182,6 @@ TEST(Tyx, SaysSoWhenTodayCannotBeDetermined) {
   // With both arguments the date is not needed.
   EXPECT_EQ(given.exit_status, 0);
   EXPECT_EQ(given.out, tyx_test::expected_month(1900, 2));
-#endif
 }
 
 // A reader that has gone away ends tyx quietly and unsuccessfully: on SIGPIPE

@@ -23,14 +23,15 @@ usage_line=${usage_line%%$'\n'*}
 synopsis=$(sed -n '/^SYNOPSIS$/{n;s/^ *//;s/ *$//;p;}' <<<"$page")
 [ "usage: $synopsis" = "$usage_line" ] || fail "synopsis '$synopsis' differs from '$usage_line'"
 
-# Every example shows the program's real output, column for column: the lines
-# below its prompt, less the prompt's indentation and trailing blanks.
-for example in "1 1800" "2 99" "13 2024"; do
-  # shellcheck disable=SC2086 # the example is split into its arguments on purpose
-  output=$($run "$tyx" $example | sed 's/ *$//' || true)
-  shown=$(awk -v prompt="\$ tyx $example" -v count="$(wc -l <<<"$output")" '
-    n && n++ <= count { line = substr($0, at); sub(/ +$/, "", line); print line }
-    !n && (at = index($0, prompt)) { n = 1 }' <<<"$page")
+# Every example shows the program's real output, column for column, and its
+# status where it ends with "; echo $?" (else the status is 0): the lines below
+# its prompt while blank or indented as far, less that and trailing blanks.
+for example in "1 1800" "2 99" '13 2024; echo $?'; do
+  output=$(eval "$run \"\$tyx\" $example" | sed 's/ *$//') || fail "'tyx $example' ends with status $?"
+  shown=$(awk -v prompt="\$ tyx $example" '
+    n && $0 != "" && index($0, indent) != 1 { exit }
+    n { line = substr($0, at); sub(/ +$/, "", line); print line }
+    !n && (at = index($0, prompt)) { n = 1; indent = sprintf("%*s", at - 1, "") }' <<<"$page")
   [ "$shown" = "$output" ] || fail "the example 'tyx $example' differs from its output"
 done
 

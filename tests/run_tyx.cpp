@@ -16,11 +16,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <array>
 #include <csignal>
 #include <cstdio>
-#include <iterator>
 
 // POSIX defines it, but no header has to declare it (glibc does so only with
 // _GNU_SOURCE).
@@ -207,40 +204,27 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
 #else
 namespace {
 
+// Throws for an error number other than 0.
 void check(int result, const char *what) {
   if (result != 0) {
     throw std::system_error(result, std::generic_category(), what);
   }
 }
 
+// What the child wrote to `file`, which it shares with this process.
 std::string read_all(std::FILE *file) {
-  std::string text;
+  static_cast<void>(std::fseek(file, 0, SEEK_END));
+  std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
   std::rewind(file);
-  std::array<char, 4096> block{};
-  std::size_t length = 0;
-  while ((length = std::fread(block.data(), 1, block.size(), file)) > 0) {
-    text.append(block.data(), length);
-  }
+  text.resize(std::fread(text.data(), 1, text.size(), file));
   static_cast<void>(std::fclose(file));
   return text;
-}
-
-// The null-terminated array of C strings that exec takes, over `words`.
-std::vector<char *> c_strings(std::vector<std::string> &words) {
-  std::vector<char *> pointers;
-  pointers.reserve(words.size() + 1);
-  std::transform(words.begin(), words.end(), std::back_inserter(pointers),
-                 [](std::string &word) { return word.data(); });
-  pointers.push_back(nullptr);
-  return pointers;
 }
 
 } // namespace
 
 void set_zone(const char *zone) {
-  if ((zone == nullptr ? unsetenv("TZ") : setenv("TZ", zone, 1)) != 0) {
-    throw std::system_error(errno, std::generic_category(), "setenv");
-  }
+  check((zone == nullptr ? unsetenv("TZ") : setenv("TZ", zone, 1)) != 0 ? errno : 0, "setenv");
   tzset();
 }
 
@@ -249,16 +233,18 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
   std::vector<std::string> words = emulator();
   words.push_back(program);
   words.insert(words.end(), arguments.begin(), arguments.end());
-  const std::vector<char *> argv = c_strings(words);
+  std::vector<char *> argv; // null-terminated, as exec takes it
+  for (std::string &word : words) {
+    argv.push_back(word.data());
+  }
+  argv.push_back(nullptr);
 
   // The child inherits this process's environment; nothing else here reads TZ.
   set_zone(zone);
 
   std::FILE *out = std::tmpfile();
   std::FILE *err = std::tmpfile();
-  if (out == nullptr || err == nullptr) {
-    throw std::system_error(errno, std::generic_category(), "tmpfile");
-  }
+  check(out == nullptr || err == nullptr ? errno : 0, "tmpfile");
   int pipe_ends[2] = {-1, -1};
 
   posix_spawn_file_actions_t actions;
@@ -276,9 +262,7 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
     check(posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO), "close");
     break;
   case output_to::closed_pipe:
-    if (pipe(pipe_ends) != 0) {
-      throw std::system_error(errno, std::generic_category(), "pipe");
-    }
+    check(pipe(pipe_ends) != 0 ? errno : 0, "pipe");
     close(pipe_ends[0]); // nobody will ever read
     check(posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], STDOUT_FILENO), "pipe");
     break;
@@ -305,9 +289,7 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
 
   int status = 0;
   while (waitpid(child, &status, 0) == -1) {
-    if (errno != EINTR) {
-      throw std::system_error(errno, std::generic_category(), "waitpid");
-    }
+    check(errno == EINTR ? 0 : errno, "waitpid");
   }
   run_result result;
   if (WIFEXITED(status)) {
