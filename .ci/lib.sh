@@ -1,6 +1,6 @@
 # shellcheck shell=bash disable=SC2016,SC2154 # inner shells quoted; work and logs: .ci/run
-# What the jobs share; .ci/run gives each `work`, a scratch folder of its own
-# that every user may enter, and `logs`, build/ci, which stays.
+# What the jobs share; .ci/run gives each `work`, a scratch folder of its own that every user may
+# enter, and `logs`, build/ci, which stays.
 version=$(sed -n 's/^## \([^ ]*\) - .*/\1/p' CHANGELOG.md | head -n 1)
 
 # packages PACKAGE...: installs those that this machine lacks, one job at a time.
@@ -12,21 +12,23 @@ packages() {
   [ ${#missing[@]} -eq 0 ] || flock /tmp/tyx-ci-apt.lock sh -c 'apt-get update -q &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
 }
-# architectures [foreign|own]: the rows of packaging/architectures (DEBIAN-ARCH
-# TRIPLET QEMU-NAME UNAME-M QEMU-CPUS); foreign: all but this machine's, own: it.
+# architectures [foreign|own]: the rows of packaging/architectures (DEBIAN-ARCH TRIPLET QEMU-NAME
+# UNAME-M QEMU-CPUS); foreign: all but this machine's, own: it.
 architectures() {
   sed -e 's/#.*//' -e '/^[[:space:]]*$/d' packaging/architectures |
     awk -v own="$(dpkg --print-architecture)" -v which="${1:-}" '!which || ($1 == own) == (which == "own")'
 }
+# ran COMMAND...: what COMMAND printed, and its status if not 0, for cmp.
+ran() { "$@" || echo "exit $?"; }
 # runs_as REFERENCE QEMU-NAME QEMU-CPUS [QEMU-OPTION...] PROGRAM: on each qemu model of the list
-# (`-`: qemu's own), PROGRAM prints January 1800, and today where TZ names a zone, as REFERENCE (a
-# tyx here) does, with the same status.
+# (`-`: qemu's own), PROGRAM prints January 1800 and, under TZ, this month as REFERENCE (a tyx here)
+# does, with its status: that it runs, not that it follows TZ (the suites' stopped clock shows it).
 runs_as() {
   local model run
   for model in ${3//,/ }; do
     run=("qemu-$2" -cpu "$model" "${@:4}") && [ "$model" != - ] || run=("qemu-$2" "${@:4}")
-    cmp <("${run[@]}" 1 1800 || echo "exit $?") <("$1" 1 1800 || echo "exit $?")
-    cmp <(TZ=Pacific/Kiritimati "${run[@]}" || echo "exit $?") <(TZ=Pacific/Kiritimati "$1" || echo "exit $?")
+    cmp <(ran "${run[@]}" 1 1800) <(ran "$1" 1 1800)
+    cmp <(TZ=Pacific/Kiritimati ran "${run[@]}") <(TZ=Pacific/Kiritimati ran "$1")
   done
   echo "verdict: ${*: -1} runs as $1 does on qemu-$2's ${3//,/ and }"
 }
@@ -36,30 +38,38 @@ cross_packages() {
   mapfile -t compilers < <(architectures foreign | awk '{ print "g++-" $2 }')
   packages cmake ninja-build qemu-user googletest groff-base man-db "${compilers[@]}"
 }
-# built PRESET [OPTION...]: configured and built, tests not run; packaged:
-# and its archive made. A Linux preset's build is that of TYX_ARCH.
+# built PRESET [OPTION...]: configured and built, tests not run; packaged: and its archive made. A
+# Linux preset's build is that of TYX_ARCH.
 built() { cmake --preset "$1" "${@:2}" >/dev/null && cmake --build --preset "$1" >/dev/null; }
 packaged() { built "$@" && (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}" && cpack >/dev/null); }
+# keep KIND TARBALL FILE...: the FILEs, built from TARBALL, in build/KIND for a later job of this
+# run; kept KIND TARBALL: whether they are there.
+keep() { rm -rf "build/$1"; mkdir -p "build/$1"; cp "${@:3}" "build/$1/"; echo "${TYX_CI_JOB%/*} $(sha256sum <"$2")" >"build/$1/stamp"; }
+kept() { [ "$(cat "build/$1/stamp" 2>/dev/null)" = "${TYX_CI_JOB%/*} $(sha256sum <"$2")" ]; }
+# artifacts: the paths of the zip and the Linux archives in a tree; archives [OPTION...]: them, built
+# here with the OPTIONs.
+artifacts() {
+  echo "build/cross-windows/tyx-$version-windows-x86_64.zip"
+  architectures | awk -v v="$version" '{ print "build/portable-" $1 "/tyx-" v "-linux-" $4 ".tar.gz" }'
+}
+archives() { packaged cross-windows "$@"; while read -r a _; do TYX_ARCH=$a packaged portable "$@"; done < <(architectures); }
 # tarball: the release tarball of HEAD, as a forge publishes it for a tag.
 tarball() { git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD && echo "$work/tyx-$version.tar.gz"; }
-# debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked
-# in FOLDER with the recipe in packaging/debian as its debian/.
+# debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked in FOLDER with the
+# recipe in packaging/debian as its debian/.
 debian_source() {
   mkdir -p "$1"
   cp "$2" "$1/tyx_$version.orig.tar.gz"
   tar -xzf "$2" -C "$1"
   cp -r "$1/tyx-$version/packaging/debian" "$1/tyx-$version/debian"
 }
-# tyxbuild, a user without root, as distributions' build machines have.
-builder() { id tyxbuild >/dev/null 2>&1 || useradd --create-home tyxbuild; }
+# tyxbuild, a user without root, as distributions' build machines have; added once on the machine.
+builder() { flock /tmp/tyx-ci-user.lock sh -c 'id tyxbuild >/dev/null 2>&1 || useradd --create-home tyxbuild'; }
 # mirror: this machine's Debian mirror.
-mirror() {
-  { sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null
-    sed -n 's/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list 2>/dev/null; } | head -n 1
-}
-# fresh_root RELEASE: a minimal Debian root, anew in $work/root (debootstrap --variant=minbase, from
-# the mirror), with a clone of the tree in /tyx, the Debian source in /deb and a sudo that just runs
-# its command. A release is bootstrapped once into build/ci/roots, and unpacked anew each time.
+mirror() { sed -n 's/^URIs: *//p; s/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list 2>/dev/null | head -n 1; }
+# fresh_root RELEASE: a minimal Debian root (debootstrap --variant=minbase, from the mirror) unpacked
+# anew in $work/root, with a clone of the tree in /tyx, the Debian source in /deb and a sudo that
+# runs its command. Each release is bootstrapped into build/ci/roots, and again once a day old.
 fresh_root() {
   local release=$1 root=$work/root tar=$logs/roots/$1.tar
   packages debootstrap
@@ -67,7 +77,7 @@ fresh_root() {
   mkdir -p "$logs/roots" "$root"
   (
     flock 9
-    [ -f "$tar" ] && exit
+    [ -z "$(find "$tar" -mmin -1440 2>/dev/null)" ] || exit 0
     debootstrap --variant=minbase "$release" "$work/$release" "$(mirror)" >"$work/$release.log" 2>&1 ||
       { tail -n 40 "$work/$release.log"; exit 1; }
     tar -C "$work/$release" -cf "$tar.part" . && mv "$tar.part" "$tar"
@@ -83,16 +93,15 @@ fresh_root() {
   git clone --quiet --no-hardlinks . "$root/tyx"
   debian_source "$root/deb" "$(tarball)"
 }
-# in_root FUNCTION [ARGUMENT...]: a function of .ci, traced in the fresh root
-# from /tyx, with /proc and /dev mounted in a mount namespace of its own, so
-# that nothing stays mounted after it.
+# in_root FUNCTION [ARGUMENT...]: a function of .ci, traced in the fresh root from /tyx, with /proc
+# and /dev mounted in a mount namespace of its own, so that nothing stays mounted after it.
 in_root() {
   DEBIAN_FRONTEND=noninteractive unshare --mount --propagation private sh -c \
     'mount -t proc proc "$0/proc" && mount --rbind /dev "$0/dev" && exec chroot "$0" bash -eux -c \
     "cd /tyx; . .ci/lib.sh; for f in .ci/jobs/*.sh; do . \$f; done; \"\$@\"" in_root "$@"' "$work/root" "$@"
 }
-# readme_command HEADING: the one-line command in the sh block under
-# "## HEADING" in README.md; refused if missing, empty or longer.
+# readme_command HEADING: the one-line command in the sh block under "## HEADING" in README.md;
+# refused if missing, empty or longer.
 readme_command() {
   local block
   block=$(awk -v heading="## $1" '$0 == heading { inside = 1; next } inside && /^## / { exit }

@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# The RPM and the source RPM from the release tarball, built as a user without
-# root with RPM distributions' settings for reproducible packages, then held
-# to rpmlint, relocations and hardening:
+# The RPM and the source RPM from the release tarball, built as a user without root with RPM
+# distributions' settings for reproducible packages, then held to rpmlint, relocations and hardening:
 #   packaging/build-rpm.sh tyx-VERSION.tar.gz TOPDIR
-# They land in TOPDIR/RPMS and TOPDIR/SRPMS, rpmbuild's output in
-# TOPDIR/build.log. Every time in them is SOURCE_DATE_EPOCH, by default that
-# of the tarball's files (the release's commit). The build is made in one
-# fixed place, since the packages' headers hold its folders.
+# They land in TOPDIR/RPMS and TOPDIR/SRPMS, rpmbuild's output in TOPDIR/build.log. Every time in
+# them is SOURCE_DATE_EPOCH, by default that of the tarball's files (the release's commit). The
+# packages' headers hold the build's folders, so it is made in one fixed place for each user.
 set -euo pipefail
 tarball=$(realpath "$1")
 top=$(realpath -m "$2")
@@ -17,7 +15,7 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(TZ=UTC0 date -d "$(awk '{ print $4, $5 }' <<<"$listed")" +%s)
 fi
 export SOURCE_DATE_EPOCH
-fixed=/var/tmp/tyx-rpmbuild
+fixed=/var/tmp/tyx-rpmbuild-$(id -u)
 mkdir -p "$fixed"
 exec 9>"$fixed/lock"
 flock 9

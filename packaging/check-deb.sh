@@ -22,4 +22,6 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 deb=("$folder"/tyx_*.deb)
 dpkg-deb -x "${deb[0]}" "$unpacked"
-"$(dirname "$0")/hardening-check.sh" "$unpacked/usr/bin/tyx"
+# The start files that the .deb's compiler links in, for its architecture.
+CC=$(dpkg-architecture -a "$(dpkg-deb -f "${deb[0]}" Architecture)" -q DEB_HOST_GNU_TYPE 2>/dev/null)-gcc \
+  "$(dirname "$0")/hardening-check.sh" "$unpacked/usr/bin/tyx"

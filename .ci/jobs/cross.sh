@@ -1,7 +1,8 @@
 # shellcheck shell=bash disable=SC2016,SC2154 # inner shells quoted; work, logs and version: .ci/run and lib.sh
 # Jobs on the other platforms: the suite under qemu-user and Wine, the static
 # tyx for any Linux, and the archives for users again from two clones.
-wine_packages() { packages cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest unzip; }
+# wine_packages: what the Windows builds need, and a Wine prefix of the job's own.
+wine_packages() { packages cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest unzip; export WINEPREFIX=$work/wine; }
 # Wine's server and services outlive the programs they ran by some seconds.
 stop_wine() { /usr/lib/wine/wineserver64 -k 2>/dev/null || true; }
 
@@ -10,6 +11,7 @@ stop_wine() { /usr/lib/wine/wineserver64 -k 2>/dev/null || true; }
 # log of its own.
 job_emulated() {
   cross_packages
+  rm -f "$logs"/emulated-*.log
   architectures foreign | awk '{ print "linux", $1; print "package-linux", $1 }' |
     xargs -P 4 -L 1 sh -c 'TYX_ARCH=$1 cmake --workflow --preset $0 >"$logs/emulated-$0-$1.log" 2>&1 ||
       echo "$logs/emulated-$0-$1.log" >>"$work/failed"'
@@ -25,10 +27,10 @@ job_windows() {
   local zip=(build/cross-windows/tyx-*-windows-x86_64.zip)
   [ "$(unzip -Z1 "${zip[0]}" | sed 's|^[^/]*/||' | sort | tr '\n' ' ')" = "CHANGELOG.md LICENSE README.md tyx.exe " ]
 }
-# This machine's static tyx with every test, then what each Linux archive holds. Each runs under
-# qemu on its line's processor models, with no libraries to find: January 1800, and today in a zone
-# that TZ names. This machine's also runs in an empty root: no /lib, no /etc, no zone files, where
-# today is in UTC, and with one zone file copied in, TZ names it.
+# This machine's static tyx with every test, then what each Linux archive holds; each one's tyx runs
+# under qemu as runs_as says, with no libraries to find. This machine's also runs in an empty root
+# (no /lib, no /etc, no zone files) as this machine's tyx runs in UTC, and with one zone file copied
+# in, opens it when TZ names it.
 job_static() {
   cross_packages
   packages g++ libgtest-dev valgrind binutils strace
@@ -46,31 +48,32 @@ job_static() {
     runs_as build/test/tyx "$qemu" "$cpus" "$work/$arch/tyx"
   done < <(architectures)
   chroot=$(command -v chroot) # from this machine, for a run with no environment
-  cmp <(env -i "$chroot" "$empty" /tyx 1 1800) <(build/test/tyx 1 1800)
-  cmp <(env -i "$chroot" "$empty" /tyx) <(TZ=UTC0 build/test/tyx)
+  cmp <(ran env -i "$chroot" "$empty" /tyx 1 1800) <(ran build/test/tyx 1 1800)
+  cmp <(ran env -i "$chroot" "$empty" /tyx) <(TZ=UTC0 ran build/test/tyx)
   mkdir -p "$empty/usr/share/zoneinfo/${zone%/*}"
   cp "/usr/share/zoneinfo/$zone" "$empty/usr/share/zoneinfo/$zone"
-  cmp <(env -i TZ=$zone "$chroot" "$empty" /tyx) <(TZ=$zone build/test/tyx)
+  cmp <(ran env -i TZ=$zone "$chroot" "$empty" /tyx) <(TZ=$zone ran build/test/tyx)
   strace -f -e trace=openat env -i TZ=$zone "$chroot" "$empty" /tyx 2>&1 >/dev/null |
     grep -F "\"/usr/share/zoneinfo/$zone\"" | grep -vE '= -1 '
   echo "verdict: the archives hold what they should; the static tyx needs no library and reads TZ's zone"
 }
-# The zip and the Linux archives from this tree and from two clones in other folders, byte for byte.
+# The zip and the Linux archives from this tree and from two clones of HEAD in other folders, byte
+# for byte, and the release tarball.
 job_reproducible() {
   wine_packages
   cross_packages
   packages g++ libgtest-dev valgrind
   trap stop_wine EXIT
-  local clone arch artifact off
+  local clone artifact artifacts off
   for clone in . "$work/one/tyx" "$work/two/elsewhere"; do
     off=() # this tree's builds keep their tests, the clones build tyx alone
     [ "$clone" = . ] || { git clone --quiet --no-hardlinks . "$clone"; off=(-DBUILD_TESTING=OFF); }
-    (cd "$clone" && packaged cross-windows "${off[@]}" && while read -r arch _; do
-      TYX_ARCH=$arch packaged portable "${off[@]}"; done < <(architectures))
+    (cd "$clone" && archives "${off[@]}")
   done
-  for artifact in build/cross-windows/tyx-"$version"-windows-x86_64.zip build/portable-*/tyx-"$version"-linux-*.tar.gz; do
-    sha256sum "$artifact" && cmp "$artifact" "$work/one/tyx/$artifact"
-    cmp "$artifact" "$work/two/elsewhere/$artifact"
-  done
-  echo "verdict: the zip and the Linux archives are the same bytes from three folders"
+  mapfile -t artifacts < <(artifacts)
+  for artifact in "${artifacts[@]}"; do
+    sha256sum "$artifact"; cmp "$artifact" "$work/one/tyx/$artifact"; cmp "$artifact" "$work/two/elsewhere/$artifact"; done
+  (cd "$work/two/elsewhere" && git archive --prefix="tyx-$version/" -o "$work/elsewhere.tar.gz" HEAD)
+  cmp "$work/elsewhere.tar.gz" "$(tarball)"
+  echo "verdict: the zip, the Linux archives and the tarball are the same bytes from three folders"
 }

@@ -1,8 +1,8 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
 # Jobs on the packages, built from the release tarball as a user without root, held to the script
 # beside each recipe, and built again for the same bytes.
-# debian_build FOLDER TARBALL [OPTION...]: the source and binary packages, built
-# in FOLDER by dpkg-buildpackage with the OPTIONs (with a nocheck profile, no tests).
+# debian_build FOLDER TARBALL [OPTION...]: the source and binary packages, built in FOLDER by
+# dpkg-buildpackage with the OPTIONs (with a nocheck profile, no tests).
 debian_build() {
   local nocheck=
   [[ " ${*:3}" != *nocheck* ]] || nocheck=nocheck
@@ -14,11 +14,11 @@ debian_build() {
 # debian_arch ARCH TARBALL FOLDER: ARCH's .deb, natively with the tests and the source package, or
 # cross-built alone; under check-deb.sh; again in FOLDER/elsewhere, the same bytes; installable here.
 debian_arch() {
-  local options=() again=(--build-profiles=nocheck) deb=tyx_$version-1_$1.deb
+  local options=() again=(--build-profiles=nocheck) deb=tyx_$version-1_$1.deb compared=("tyx_$version-1_$1.deb") file
   if [ "$1" = "$(dpkg --print-architecture)" ]; then
     packages g++ libgtest-dev valgrind groff-base man-db
   else
-    dpkg --add-architecture "$1"
+    flock /tmp/tyx-ci-apt.lock dpkg --add-architecture "$1"
     packages "crossbuild-essential-$1" "libc6-dev:$1"
     options=(--host-arch "$1" "--build-profiles=cross,nocheck" --build=any) again=("${options[@]}")
   fi
@@ -28,7 +28,8 @@ debian_arch() {
   grep -E 'tests passed, ' "$3/build.log" || [ ${#options[@]} -gt 0 ] # natively, the tests ran
   (cd / && runuser -u tyxbuild -- "$3/tyx-$version/packaging/check-deb.sh" "$3")
   debian_build "$3/elsewhere" "$2" "${again[@]}"
-  sha256sum "$3/$deb" && cmp "$3/$deb" "$3/elsewhere/$deb"
+  [ ${#options[@]} -gt 0 ] || compared+=("tyx_$version-1.dsc" "tyx_$version-1.debian.tar.xz")
+  for file in "${compared[@]}"; do sha256sum "$3/$file"; cmp "$3/$file" "$3/elsewhere/$file"; done
   apt-get install -s -q "$3/$deb" | grep "^Inst tyx"
 }
 # debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, kept in build/debs with the
@@ -57,15 +58,12 @@ debian_packages() {
       runs_as "$tyx" "$qemu" "$cpus" -L "$work/root/usr/$triplet" "$1/$arch/unpacked/usr/bin/tyx"
     done < <(architectures foreign)
   done
-  rm -rf build/debs && mkdir -p build/debs
-  cp "$1"/*/tyx_"$version-1_"*.deb "$1/$own/tyx_$version"{.orig.tar.gz,-1.dsc,-1.debian.tar.xz} build/debs/
+  keep debs "$tarball" "$1"/*/tyx_"$version-1_"*.deb "$1/$own/tyx_$version"{.orig.tar.gz,-1.dsc,-1.debian.tar.xz}
   [ "$(compgen -G 'build/debs/*.deb' | wc -l)" = "$(architectures | wc -l)" ]
-  sha256sum <"$tarball" >build/debs/tarball.sha256
   echo "verdict: a .deb for each architecture, checked, and the same bytes from two folders"
 }
 job_debian() { debian_packages "$work/debs"; }
-# rpm_build TARBALL FOLDER: packaging/build-rpm.sh as tyxbuild, from the
-# tarball, since the tree may be closed to tyxbuild.
+# rpm_build TARBALL FOLDER: packaging/build-rpm.sh as tyxbuild, from the tarball (the tree may be closed to it).
 rpm_build() {
   builder
   mkdir -p "$2/source"
@@ -82,11 +80,9 @@ job_rpm() {
   mkdir "$work/unpacked"
   rpm2cpio "$work"/one/RPMS/*/tyx-[0-9]*.rpm | (cd "$work/unpacked" && cpio -idm --quiet)
   built release
-  cmp <("$work/unpacked/usr/bin/tyx" 1 1800) <(build/release/tyx 1 1800)
+  cmp <(ran "$work/unpacked/usr/bin/tyx" 1 1800) <(ran build/release/tyx 1 1800)
   rpm_build "$tarball" "$work/two/elsewhere"
   for package in "$work"/one/RPMS/*/tyx-[0-9]*.rpm "$work"/one/SRPMS/tyx-*.src.rpm; do
-    sha256sum "$package" && cmp "$package" "${package/\/one\//\/two\/elsewhere\/}"
-  done
-  rm -rf build/rpms && mkdir -p build/rpms && cp "$work"/one/RPMS/*/tyx-[0-9]*.rpm "$work"/one/SRPMS/tyx-*.src.rpm build/rpms/
-  sha256sum <"$tarball" >build/rpms/tarball.sha256
+    sha256sum "$package"; cmp "$package" "${package/\/one\//\/two\/elsewhere\/}"; done
+  keep rpms "$tarball" "$work"/one/RPMS/*/tyx-[0-9]*.rpm "$work"/one/SRPMS/tyx-*.src.rpm
 }

@@ -2,40 +2,37 @@
 # A release of HEAD in one job, into build/dist: the tarball, the Debian source package and .debs,
 # the RPM and its source, the Windows zip, the Linux archives, the changelog's section for it,
 # SHA256SUMS naming them all, and SHA256SUMS.asc when TYX_SIGNING_KEY names a GnuPG key. What other
-# jobs built is taken up.
+# jobs of the run built is taken up. A tree that differs from HEAD is refused.
 
 # release_notes: CHANGELOG.md's section of this version, alone.
 release_notes() {
   awk -v heading="## $version - " 'index($0, heading) == 1 { inside = 1 }
     inside && /^## / && index($0, heading) != 1 { exit } inside { print }' CHANGELOG.md
 }
-# sign FOLDER: SHA256SUMS.asc, a detached ASCII-armoured signature of
-# FOLDER/SHA256SUMS by the key that TYX_SIGNING_KEY names.
+# sign FOLDER: FOLDER/SHA256SUMS.asc, a detached ASCII-armoured signature by TYX_SIGNING_KEY's key.
 sign() {
   gpg --batch --yes --local-user "$TYX_SIGNING_KEY" --armor --detach-sign \
     --output "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
   gpg --batch --verify "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
 }
 job_release() {
+  git diff --quiet HEAD || { echo "release: the tree differs from HEAD, and a release is of a commit" >&2; return 1; }
   packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db gnupg
   wine_packages
   cross_packages
   trap stop_wine EXIT
-  local dist=$PWD/build/dist tarball arch machine
+  local dist=$PWD/build/dist tarball artifacts
   rm -rf "$dist"
   mkdir -p "$dist"
   tarball=$(tarball)
   cp "$tarball" "$dist/"
-  if [ "$(cat build/debs/tarball.sha256 2>/dev/null)" != "$(sha256sum <"$tarball")" ]; then debian_packages "$work/debs"; fi
+  if ! kept debs "$tarball"; then debian_packages "$work/debs"; fi
   cp build/debs/tyx_* "$dist/"
-  if [ "$(cat build/rpms/tarball.sha256 2>/dev/null)" != "$(sha256sum <"$tarball")" ]; then job_rpm; fi
+  if ! kept rpms "$tarball"; then job_rpm; fi
   cp build/rpms/tyx-* "$dist/"
-  packaged cross-windows
-  cp build/cross-windows/tyx-"$version"-windows-x86_64.zip "$dist/"
-  while read -r arch _ _ machine _; do
-    TYX_ARCH=$arch packaged portable
-    cp "build/portable-$arch/tyx-$version-linux-$machine.tar.gz" "$dist/"
-  done < <(architectures)
+  archives
+  mapfile -t artifacts < <(artifacts)
+  cp "${artifacts[@]}" "$dist/"
   release_notes >"$dist/RELEASE-NOTES.md"
   (cd "$dist" && LC_ALL=C sha256sum -- * >"$work/SHA256SUMS" && mv "$work/SHA256SUMS" . && sha256sum -c SHA256SUMS)
   if [ -n "${TYX_SIGNING_KEY:-}" ]; then
