@@ -234,6 +234,7 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
   words.push_back(program);
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char *> argv; // null-terminated, as exec takes it
+  argv.reserve(words.size() + 1);
   for (std::string &word : words) {
     argv.push_back(word.data());
   }
