@@ -21,7 +21,7 @@ using tyx_test::run_tyx;
 const std::string tyx = TYX_BINARY;
 
 // What tyx prints for `month` (0: the current one) in the year of `now`.
-std::string this_year(unsigned month, sys_seconds now) {
+std::string calendar_at(unsigned month, sys_seconds now) {
   const year_month_day today{floor<days>(now)};
   return tyx_test::expected_month(int{today.year()}, month == 0 ? unsigned{today.month()} : month);
 }
@@ -29,9 +29,9 @@ std::string this_year(unsigned month, sys_seconds now) {
 // Runs tyx in UTC and compares it with the calendar of today, looked up
 // before and after the run in case the date changed meanwhile.
 void expect_today(const std::vector<std::string> &arguments, unsigned month) {
-  const std::string before = this_year(month, floor<seconds>(system_clock::now()));
+  const std::string before = calendar_at(month, floor<seconds>(system_clock::now()));
   const auto run = run_tyx(tyx, arguments);
-  const std::string after = this_year(month, floor<seconds>(system_clock::now()));
+  const std::string after = calendar_at(month, floor<seconds>(system_clock::now()));
   EXPECT_EQ(run.exit_status, 0);
   EXPECT_TRUE(run.out == as_written(before) || run.out == as_written(after)) << run.out;
   EXPECT_EQ(run.err, "");
@@ -130,7 +130,7 @@ TEST(Tyx, DefaultsToTodayInTheLocalTimeZone) {
          {std::pair{std::vector<std::string>{}, 0U}, {{"3"}, 3U}}) {
       const auto run = run_tyx(tyx, arguments, zone);
       EXPECT_EQ(run.exit_status, 0) << zone;
-      EXPECT_EQ(run.out, this_year(month, stopped + offset)) << zone;
+      EXPECT_EQ(run.out, calendar_at(month, stopped + offset)) << zone;
     }
   }
   stop_clock(nullptr);

@@ -16,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
@@ -233,12 +234,9 @@ run_result run_tyx(const std::string &program, const std::vector<std::string> &a
   std::vector<std::string> words = emulator();
   words.push_back(program);
   words.insert(words.end(), arguments.begin(), arguments.end());
-  std::vector<char *> argv; // null-terminated, as exec takes it
-  argv.reserve(words.size() + 1);
-  for (std::string &word : words) {
-    argv.push_back(word.data());
-  }
-  argv.push_back(nullptr);
+  std::vector<char *> argv(words.size() + 1, nullptr); // null-terminated, as exec takes it
+  std::transform(words.begin(), words.end(), argv.begin(),
+                 [](std::string &word) { return word.data(); });
 
   // The child inherits this process's environment; nothing else here reads TZ.
   set_zone(zone);
