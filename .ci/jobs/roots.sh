@@ -39,10 +39,10 @@ in_readme() { # README.md's two commands, exactly as written
     bash -eux -c "$command"
   done
 }
-in_installable() { # what in_readme and in_recipe need, simulated
+in_installable() { # what in_readme and in_recipe need, simulated, in the words of apt's classic solver
   apt-get update -q
-  apt-get install -s -q --no-install-recommends build-essential ninja-build >/dev/null
-  apt-get build-dep -s -q "/deb/tyx-$version/" >/dev/null
+  apt-get install -s -q -o APT::Solver=internal --no-install-recommends build-essential ninja-build >/dev/null
+  apt-get build-dep -s -q -o APT::Solver=internal "/deb/tyx-$version/" >/dev/null
 }
 # The source built as Debian's build daemons build it (build-essential and the recipe's
 # Build-Depends only, a user without root, source and binary packages) in /built, then
