@@ -41,7 +41,7 @@ in_readme() { # README.md's two commands, exactly as written
   done
 }
 in_installable() { # what in_readme and in_recipe need, simulated, in the words of apt's classic solver
-  apt-get update -q
+  apt-get update -q --error-on=any
   apt-get install -s -q -o APT::Solver=internal --no-install-recommends build-essential ninja-build
   apt-get build-dep -s -q -o APT::Solver=internal "/deb/tyx-$version/"
 }
