@@ -163,13 +163,13 @@ TEST(Tyx, ReportsAFailedWrite) {
   }
 }
 
-// A clock beyond the years that struct tm holds (2^62 seconds): the local time
-// cannot be worked out.
+// A clock beyond the years that struct tm holds: the local time cannot be
+// worked out.
 TEST(Tyx, SaysSoWhenTodayCannotBeDetermined) {
   if (cannot_preload != nullptr) {
     GTEST_SKIP() << cannot_preload;
   }
-  stop_clock("4611686018427387904");
+  stop_clock(BEYOND_STRUCT_TM);
   const auto today = run_tyx(tyx, {});
   const auto this_year = run_tyx(tyx, {"2"});
   const auto given = run_tyx(tyx, {"2", "1900"});

@@ -14,7 +14,7 @@ debian_build() {
 # debian_arch ARCH TARBALL FOLDER: ARCH's .deb, natively with the tests and the source package, or
 # cross-built alone; under check-deb.sh; again in FOLDER/elsewhere, the same bytes; installable here.
 debian_arch() {
-  local options=() again=(--build-profiles=nocheck) deb=tyx_$version-1_$1.deb compared=("tyx_$version-1_$1.deb") file
+  local options=() again=(--build-profiles=nocheck) deb=tyx_$version-1_$1.deb compared file
   if [ "$1" = "$(dpkg --print-architecture)" ]; then
     packages g++ libgtest-dev valgrind groff-base man-db
   else
@@ -28,7 +28,7 @@ debian_arch() {
   grep -E 'tests passed, ' "$3/build.log" || [ ${#options[@]} -gt 0 ] # natively, the tests ran
   (cd / && runuser -u tyxbuild -- "$3/tyx-$version/packaging/check-deb.sh" "$3")
   debian_build "$3/elsewhere" "$2" "${again[@]}"
-  [ ${#options[@]} -gt 0 ] || compared+=("tyx_$version-1.dsc" "tyx_$version-1.debian.tar.xz")
+  compared=("$deb") && [ ${#options[@]} -gt 0 ] || compared+=("tyx_$version-1.dsc" "tyx_$version-1.debian.tar.xz")
   for file in "${compared[@]}"; do sha256sum "$3/$file"; cmp "$3/$file" "$3/elsewhere/$file"; done
   apt-get install -s -q "$3/$deb" | grep "^Inst tyx"
 }
