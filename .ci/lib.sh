@@ -1,6 +1,7 @@
-# shellcheck shell=bash disable=SC2016,SC2154 # inner shells quoted; work and logs: .ci/run
-# What the jobs share; .ci/run gives each `work`, a scratch folder of its own that every user may
-# enter, and `logs`, build/ci, which stays.
+# shellcheck shell=bash disable=SC2016,SC2154 # inner shells quoted; work, logs, handed, tree: .ci/run
+# What the jobs share. .ci/run runs each in a clone of the commit under test, and gives it `work`, a
+# scratch folder of its own that every user may enter, `logs`, build/ci of the `tree` it was started
+# from, which stays, and `handed`, where it hands files on to a later job of the same run.
 version=$(sed -n 's/^## \([^ ]*\) - .*/\1/p' CHANGELOG.md | head -n 1)
 
 # packages PACKAGE...: installs those that this machine lacks, one job at a time.
@@ -40,12 +41,17 @@ cross_packages() {
 }
 # built PRESET [OPTION...]: configured and built, tests not run; packaged: and its archive made. A
 # Linux preset's build is that of TYX_ARCH.
-built() { cmake --preset "$1" "${@:2}" >/dev/null && cmake --build --preset "$1" >/dev/null; }
-packaged() { built "$@" && (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}" && cpack >/dev/null); }
-# keep KIND TARBALL FILE...: the FILEs, built from TARBALL, in build/KIND for a later job of this
-# run; kept KIND TARBALL: whether they are there.
-keep() { rm -rf "build/$1"; mkdir -p "build/$1"; cp "${@:3}" "build/$1/"; echo "${TYX_CI_JOB%/*} $(sha256sum <"$2")" >"build/$1/stamp"; }
-kept() { [ "$(cat "build/$1/stamp" 2>/dev/null)" = "${TYX_CI_JOB%/*} $(sha256sum <"$2")" ]; }
+built() { cmake --preset "$1" "${@:2}" >/dev/null; cmake --build --preset "$1" >/dev/null; }
+packaged() { built "$@"; (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}" && cpack >/dev/null); }
+# hand KIND FILE...: the FILEs handed on, as KIND, to a later job of this run (in $handed/KIND),
+# named with their digests; take KIND FOLDER: them, into FOLDER.
+hand() { mkdir "$handed/$1.part"; cp "${@:2}" "$handed/$1.part/"; mv "$handed/$1.part" "$handed/$1"
+  (cd "$handed/$1" && sha256sum -- * | sed "s/^/handed on as $1: /"); }
+take() { cp "$handed/$1"/* "$2/"; (cd "$handed/$1" && sha256sum -- * | sed "s/^/taken up from $1: /"); }
+# later: the clock of a second build, a day and 7 hours ahead (faketime), which must give the same
+# bytes as the first on another day, at another time of day.
+# shellcheck disable=SC2034 # used by the jobs
+later=(faketime -f +31h)
 # artifacts: the paths of the zip and the Linux archives in a tree; archives [OPTION...]: them, built
 # here with the OPTIONs.
 artifacts() {
@@ -54,7 +60,7 @@ artifacts() {
 }
 archives() { packaged cross-windows "$@"; while read -r a _; do TYX_ARCH=$a packaged portable "$@"; done < <(architectures); }
 # tarball: the release tarball of HEAD, as a forge publishes it for a tag.
-tarball() { git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD && echo "$work/tyx-$version.tar.gz"; }
+tarball() { git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD; echo "$work/tyx-$version.tar.gz"; }
 # debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked in FOLDER with the
 # recipe in packaging/debian as its debian/.
 debian_source() {
@@ -71,14 +77,15 @@ mirror() { sed -n 's/^URIs: *//p; s/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/
 # anew in $work/root, with a clone of the tree in /tyx, the Debian source in /deb and a sudo that
 # runs its command. Each release is bootstrapped into build/ci/roots, and again once a day old.
 fresh_root() {
-  local release=$1 root=$work/root tar=$logs/roots/$1.tar
+  local release=$1 root=$work/root tar=$logs/roots/$1.tar mirror
   packages debootstrap
+  mirror=$(mirror)
   rm -rf --one-file-system "$root"
   mkdir -p "$logs/roots" "$root"
   (
     flock 9
     [ -z "$(find "$tar" -mmin -1440 2>/dev/null)" ] || exit 0
-    debootstrap --variant=minbase "$release" "$work/$release" "$(mirror)" >"$work/$release.log" 2>&1 ||
+    debootstrap --variant=minbase "$release" "$work/$release" "$mirror" >"$work/$release.log" 2>&1 ||
       { tail -n 40 "$work/$release.log"; exit 1; }
     tar -C "$work/$release" -cf "$tar.part" . && mv "$tar.part" "$tar"
     rm -rf --one-file-system "${work:?}/$release"
@@ -93,12 +100,11 @@ fresh_root() {
   git clone --quiet --no-hardlinks . "$root/tyx"
   debian_source "$root/deb" "$(tarball)"
 }
-# in_root FUNCTION [ARGUMENT...]: a function of .ci, traced in the fresh root from /tyx, with /proc
-# and /dev mounted in a mount namespace of its own, so that nothing stays mounted after it.
+# in_root FUNCTION [ARGUMENT...]: a function of .ci, run by .ci/call in the fresh root's /tyx, with
+# /proc and /dev mounted in a mount namespace of its own, so that nothing stays mounted after it.
 in_root() {
-  DEBIAN_FRONTEND=noninteractive unshare --mount --propagation private sh -c \
-    'mount -t proc proc "$0/proc" && mount --rbind /dev "$0/dev" && exec chroot "$0" bash -eux -c \
-    "cd /tyx; . .ci/lib.sh; for f in .ci/jobs/*.sh; do . \$f; done; \"\$@\"" in_root "$@"' "$work/root" "$@"
+  DEBIAN_FRONTEND=noninteractive unshare --mount --propagation private sh -c 'mount -t proc proc \
+    "$0/proc" && mount --rbind /dev "$0/dev" && exec chroot "$0" /tyx/.ci/call "$@"' "$work/root" "$@"
 }
 # readme_command HEADING: the one-line command in the sh block under "## HEADING" in README.md;
 # refused if missing, empty or longer.

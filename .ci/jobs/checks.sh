@@ -19,8 +19,9 @@ job_fuzz() {
     -artifact_prefix="$logs/fuzz-" "$work/corpus" >"$work/fuzz.log" 2>&1 || { tail -n 60 "$work/fuzz.log"; return 1; }
   grep -E '^Done|stat::number_of_executed_units|stat::average_exec_per_sec' "$work/fuzz.log"
 }
-# clang-tidy and cppcheck on what the test and fuzz builds compile,
-# clang-format, shellcheck, and one version wherever one is written.
+# clang-tidy and cppcheck on what the test and fuzz builds compile, clang-format, shellcheck (with
+# every call that set -e does not reach named, in .ci's functions as one script, as .ci/call runs
+# them), and one version wherever one is written.
 job_lint() {
   packages cmake ninja-build g++ clang clang-tidy clang-format cppcheck shellcheck libgtest-dev \
     valgrind groff-base man-db dpkg-dev rpm
@@ -36,7 +37,10 @@ job_lint() {
       --quiet --suppress=missingIncludeSystem --error-exitcode=1
   done
   git ls-files '*.cpp' '*.hpp' '*.c' | xargs clang-format --dry-run --Werror
-  git ls-files .ci bench/*.sh tests/*.sh packaging/*.sh packaging/debian/tests/installed | xargs shellcheck -x
+  git ls-files .ci bench/*.sh tests/*.sh packaging/*.sh packaging/debian/tests/installed |
+    xargs shellcheck -x -o check-set-e-suppressed
+  { echo 'set -e; shopt -s inherit_errexit'; cat .ci/lib.sh .ci/jobs/*.sh; } >"$work/ci.sh"
+  shellcheck -s bash -o check-set-e-suppressed -i SC2310,SC2311 "$work/ci.sh"
   [ "$(dpkg-parsechangelog -l packaging/debian/changelog -S Version)" = "$version-1" ]
   [ "$(rpmspec -q --srpm --qf '%{version}' packaging/rpm/tyx.spec)" = "$version" ]
   echo "verdict: no findings; $version in CHANGELOG.md, the Debian changelog and the RPM recipe"

@@ -1,6 +1,6 @@
 # shellcheck shell=bash disable=SC2016,SC2154 # inner shells quoted; work, logs and version: .ci/run and lib.sh
 # Jobs on the other platforms: the suite under qemu-user and Wine, the static
-# tyx for any Linux, and the archives for users again from two clones.
+# tyx for any Linux, and the archives for users again from another clone, later.
 # wine_packages: what the Windows builds need, and a Wine prefix of the job's own.
 wine_packages() { packages cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest unzip; export WINEPREFIX=$work/wine; }
 # Wine's server and services outlive the programs they ran by some seconds.
@@ -17,6 +17,7 @@ job_emulated() {
       echo "$logs/emulated-$0-$1.log" >>"$work/failed"'
   grep -H 'tests passed, ' "$logs"/emulated-*.log | sed 's/^/verdict: /'
   [ ! -f "$work/failed" ] || { xargs -n 1 tail -n 40 <"$work/failed"; return 1; }
+  [ "$(compgen -G "$logs/emulated-*.log" | wc -l)" = $((2 * $(architectures foreign | wc -l))) ]
 }
 # Every test cross-built for Windows (msvcrt) and run under Wine, then the zip.
 job_windows() {
@@ -24,8 +25,9 @@ job_windows() {
   trap stop_wine EXIT
   cmake --workflow --preset cross-windows
   cmake --workflow --preset package-windows
-  local zip=(build/cross-windows/tyx-*-windows-x86_64.zip)
-  [ "$(unzip -Z1 "${zip[0]}" | sed 's|^[^/]*/||' | sort | tr '\n' ' ')" = "CHANGELOG.md LICENSE README.md tyx.exe " ]
+  local zip=tyx-$version-windows-x86_64
+  [ "$(unzip -Z1 "build/cross-windows/$zip.zip" | sort | tr '\n' ' ')" = \
+    "$zip/CHANGELOG.md $zip/LICENSE $zip/README.md $zip/tyx.exe " ]
 }
 # This machine's static tyx with every test, then what each Linux archive holds; each one's tyx runs
 # under qemu as runs_as says, with no libraries to find. This machine's also runs in an empty root
@@ -35,45 +37,43 @@ job_static() {
   cross_packages
   packages g++ libgtest-dev valgrind binutils strace
   local arch qemu machine cpus archive empty chroot zone=Pacific/Kiritimati
-  built test
+  built release
   empty=$work/$(dpkg --print-architecture)
   while read -r arch _ qemu machine cpus; do
-    [ "$work/$arch" != "$empty" ] || TYX_ARCH=$arch cmake --workflow --preset package-linux
-    TYX_ARCH=$arch packaged portable
+    if [ "$work/$arch" = "$empty" ]; then TYX_ARCH=$arch cmake --workflow --preset package-linux
+    else TYX_ARCH=$arch packaged portable -DBUILD_TESTING=OFF; fi
     archive=build/portable-$arch/tyx-$version-linux-$machine.tar.gz
     [ "$(tar -tzf "$archive" | grep -v '/$' | sed 's|^[^/]*/||' | sort | tr '\n' ' ')" = \
       "bin/tyx share/doc/tyx/CHANGELOG.md share/doc/tyx/LICENSE share/doc/tyx/README.md share/man/man1/tyx.1 " ]
     mkdir "$work/$arch"
     tar -xzf "$archive" -C "$work/$arch" --strip-components=2 --wildcards '*/bin/tyx'
-    runs_as build/test/tyx "$qemu" "$cpus" "$work/$arch/tyx"
+    runs_as build/release/tyx "$qemu" "$cpus" "$work/$arch/tyx"
   done < <(architectures)
   chroot=$(command -v chroot) # from this machine, for a run with no environment
-  cmp <(ran env -i "$chroot" "$empty" /tyx 1 1800) <(ran build/test/tyx 1 1800)
-  cmp <(ran env -i "$chroot" "$empty" /tyx) <(TZ=UTC0 ran build/test/tyx)
+  cmp <(ran env -i "$chroot" "$empty" /tyx 1 1800) <(ran build/release/tyx 1 1800)
+  cmp <(ran env -i "$chroot" "$empty" /tyx) <(TZ=UTC0 ran build/release/tyx)
   mkdir -p "$empty/usr/share/zoneinfo/${zone%/*}"
   cp "/usr/share/zoneinfo/$zone" "$empty/usr/share/zoneinfo/$zone"
-  cmp <(ran env -i TZ=$zone "$chroot" "$empty" /tyx) <(TZ=$zone ran build/test/tyx)
+  cmp <(ran env -i TZ=$zone "$chroot" "$empty" /tyx) <(TZ=$zone ran build/release/tyx)
   strace -f -e trace=openat env -i TZ=$zone "$chroot" "$empty" /tyx 2>&1 >/dev/null |
     grep -F "\"/usr/share/zoneinfo/$zone\"" | grep -vE '= -1 '
   echo "verdict: the archives hold what they should; the static tyx needs no library and reads TZ's zone"
 }
-# The zip and the Linux archives from this tree and from two clones of HEAD in other folders, byte
-# for byte, and the release tarball.
+# The zip and the Linux archives (tyx alone) from this clone and from another one in another folder,
+# a day and 7 hours later, byte for byte, handed on as archives; and the release tarball.
 job_reproducible() {
   wine_packages
   cross_packages
-  packages g++ libgtest-dev valgrind
+  packages g++ faketime
   trap stop_wine EXIT
-  local clone artifact artifacts off
-  for clone in . "$work/one/tyx" "$work/two/elsewhere"; do
-    off=() # this tree's builds keep their tests, the clones build tyx alone
-    [ "$clone" = . ] || { git clone --quiet --no-hardlinks . "$clone"; off=(-DBUILD_TESTING=OFF); }
-    (cd "$clone" && archives "${off[@]}")
-  done
+  local other=$work/later/elsewhere artifact artifacts
+  archives -DBUILD_TESTING=OFF
+  git clone --quiet --no-hardlinks . "$other"
+  "${later[@]}" "$other/.ci/call" archives -DBUILD_TESTING=OFF
   mapfile -t artifacts < <(artifacts)
-  for artifact in "${artifacts[@]}"; do
-    sha256sum "$artifact"; cmp "$artifact" "$work/one/tyx/$artifact"; cmp "$artifact" "$work/two/elsewhere/$artifact"; done
-  (cd "$work/two/elsewhere" && git archive --prefix="tyx-$version/" -o "$work/elsewhere.tar.gz" HEAD)
+  for artifact in "${artifacts[@]}"; do sha256sum "$artifact"; cmp "$artifact" "$other/$artifact"; done
+  (cd "$other" && git archive --prefix="tyx-$version/" -o "$work/elsewhere.tar.gz" HEAD)
   cmp "$work/elsewhere.tar.gz" "$(tarball)"
-  echo "verdict: the zip, the Linux archives and the tarball are the same bytes from three folders"
+  hand archives "${artifacts[@]}"
+  echo "verdict: the zip, the Linux archives and the tarball are the same bytes from two folders on two days"
 }

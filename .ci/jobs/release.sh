@@ -1,8 +1,9 @@
-# shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
+# shellcheck shell=bash disable=SC2154 # work, logs, tree, commit and version: .ci/run and lib.sh
 # A release of HEAD in one job, into build/dist: the tarball, the Debian source package and .debs,
 # the RPM and its source, the Windows zip, the Linux archives, the changelog's section for it,
 # SHA256SUMS naming them all, and SHA256SUMS.asc when TYX_SIGNING_KEY names a GnuPG key. What other
-# jobs of the run built is taken up. A tree that differs from HEAD is refused.
+# jobs of the run handed on is taken up. A tree with any change, an untracked file too, is refused:
+# what is released is the commit, built from a clone of it.
 
 # release_notes: CHANGELOG.md's section of this version, alone.
 release_notes() {
@@ -16,23 +17,24 @@ sign() {
   gpg --batch --verify "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
 }
 job_release() {
-  git diff --quiet HEAD || { echo "release: the tree differs from HEAD, and a release is of a commit" >&2; return 1; }
+  local changed
+  changed=$(git -C "$tree" status --porcelain --untracked-files=all)
+  [ -z "$changed" ] || { echo "release: the tree has changes, and a release is of a commit: $changed" >&2; return 1; }
+  [ "$(git -C "$tree" rev-parse HEAD)" = "$commit" ]
   packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db gnupg
   wine_packages
   cross_packages
   trap stop_wine EXIT
-  local dist=$PWD/build/dist tarball artifacts
+  local dist=$tree/build/dist tarball kind
   rm -rf "$dist"
   mkdir -p "$dist"
   tarball=$(tarball)
   cp "$tarball" "$dist/"
-  if ! kept debs "$tarball"; then debian_packages "$work/debs"; fi
-  cp build/debs/tyx_* "$dist/"
-  if ! kept rpms "$tarball"; then job_rpm; fi
-  cp build/rpms/tyx-* "$dist/"
-  archives
-  mapfile -t artifacts < <(artifacts)
-  cp "${artifacts[@]}" "$dist/"
+  # What this run's debian, rpm and reproducible jobs made, or else the same made here.
+  if [ ! -d "$handed/debs" ]; then debian_packages "$work/debs"; fi
+  if [ ! -d "$handed/rpms" ]; then job_rpm; fi
+  if [ ! -d "$handed/archives" ]; then job_reproducible; fi
+  for kind in debs rpms archives; do take $kind "$dist"; done
   release_notes >"$dist/RELEASE-NOTES.md"
   (cd "$dist" && LC_ALL=C sha256sum -- * >"$work/SHA256SUMS" && mv "$work/SHA256SUMS" . && sha256sum -c SHA256SUMS)
   if [ -n "${TYX_SIGNING_KEY:-}" ]; then
