@@ -5,9 +5,7 @@
 set -euo pipefail
 # man and groff speak, warn and format by the locale; this one every system has.
 export LC_ALL=C.UTF-8
-page=$1
-tyx=$2
-run=${TYX_EMULATOR:-}
+page=$1 tyx=$2 run=${TYX_EMULATOR:-}
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -23,10 +21,12 @@ usage_line=${usage_line%%$'\n'*}
 synopsis=$(sed -n '/^SYNOPSIS$/{n;s/^ *//;s/ *$//;p;}' <<<"$page")
 [ "usage: $synopsis" = "$usage_line" ] || fail "synopsis '$synopsis' differs from '$usage_line'"
 
-# Every example shows the program's real output, column for column, and its
-# status where it ends with "; echo $?" (else the status is 0): the lines below
-# its prompt while blank or indented as far, less that and trailing blanks.
-for example in "1 1800" "2 99" '13 2024; echo $?'; do
+# Every example on the page shows the program's real output, column for column,
+# and its status where it ends with "; echo $?" (else the status is 0): the lines
+# below its prompt while blank or indented as far, less that and trailing blanks.
+mapfile -t examples < <(sed -n 's/^ *\$ tyx //p' <<<"$page")
+[ ${#examples[@]} -gt 0 ] || fail "the page shows no example"
+for example in "${examples[@]}"; do
   output=$(eval "$run \"\$tyx\" $example" | sed 's/ *$//') || fail "'tyx $example' ends with status $?"
   shown=$(awk -v prompt="\$ tyx $example" '
     n && $0 != "" && index($0, indent) != 1 { exit }
