@@ -71,20 +71,25 @@ debian_source() {
 }
 # tyxbuild, a user without root, as distributions' build machines have; added once on the machine.
 builder() { flock /tmp/tyx-ci-user.lock sh -c 'id tyxbuild >/dev/null 2>&1 || useradd --create-home tyxbuild'; }
-# mirror: this machine's Debian mirror.
-mirror() { sed -n 's/^URIs: *//p; s/^deb  *\(http[^ ]*\)  *[a-z]* .*/\1/p' /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list 2>/dev/null | head -n 1; }
+# mirror: this machine's Debian mirror, from the first of its sources files that it has.
+mirror() {
+  local file
+  for file in /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; do
+    if [ -f "$file" ]; then sed -n '/^URIs: */{s///p;q}; /^deb  *\(http[^ ]*\)  *[a-z]* .*/{s//\1/p;q}' "$file"; return; fi
+  done
+}
 # fresh_root RELEASE: a minimal Debian root (debootstrap --variant=minbase, from the mirror) unpacked
 # anew in $work/root, with a clone of the tree in /tyx, the Debian source in /deb and a sudo that
-# runs its command. Each release is bootstrapped into build/ci/roots, and again once a day old.
+# runs its command. A release is bootstrapped once a run, and handed on as roots/RELEASE.tar.
 fresh_root() {
-  local release=$1 root=$work/root tar=$logs/roots/$1.tar mirror
+  local release=$1 root=$work/root tar=$handed/roots/$1.tar mirror
   packages debootstrap
   mirror=$(mirror)
   rm -rf --one-file-system "$root"
-  mkdir -p "$logs/roots" "$root"
+  mkdir -p "$handed/roots" "$root"
   (
     flock 9
-    [ -z "$(find "$tar" -mmin -1440 2>/dev/null)" ] || exit 0
+    [ ! -f "$tar" ] || { echo "$release: the root that an earlier job of this run bootstrapped"; exit 0; }
     debootstrap --variant=minbase "$release" "$work/$release" "$mirror" >"$work/$release.log" 2>&1 ||
       { tail -n 40 "$work/$release.log"; exit 1; }
     tar -C "$work/$release" -cf "$tar.part" . && mv "$tar.part" "$tar"
