@@ -1,9 +1,7 @@
 # shellcheck shell=bash disable=SC2016,SC2154 # inner shells quoted; work, logs, handed, tree: .ci/run
-# What the jobs share. .ci/run runs each in a clone of the commit under test, and gives it `work`, a
-# scratch folder of its own that every user may enter, `logs`, build/ci of the `tree` it was started
-# from, which stays, and `handed`, where it hands files on to a later job of the same run.
+# What the jobs share. .ci/run runs each in a clone of the commit, and gives it `work`, a scratch
+# folder that every user may enter, and `logs`, build/ci of the `tree` it was started from.
 version=$(sed -n 's/^## \([^ ]*\) - .*/\1/p' CHANGELOG.md | head -n 1)
-
 # packages PACKAGE...: installs those that this machine lacks, one job at a time.
 packages() {
   local missing=() package
@@ -19,8 +17,7 @@ architectures() {
   sed -e 's/#.*//' -e '/^[[:space:]]*$/d' packaging/architectures |
     awk -v own="$(dpkg --print-architecture)" -v which="${1:-}" '!which || ($1 == own) == (which == "own")'
 }
-# ran COMMAND...: what COMMAND printed, and its status if not 0, for cmp.
-ran() { "$@" || echo "exit $?"; }
+ran() { "$@" || echo "exit $?"; } # what it printed, and its status if not 0, for cmp
 # runs_as REFERENCE QEMU-NAME QEMU-CPUS [QEMU-OPTION...] PROGRAM: on each qemu model of the list
 # (`-`: qemu's own), PROGRAM prints January 1800 and, under TZ, this month as REFERENCE (a tyx here)
 # does, with its status: that it runs, not that it follows TZ (the suites' stopped clock shows it).
@@ -39,21 +36,17 @@ cross_packages() {
   mapfile -t compilers < <(architectures foreign | awk '{ print "g++-" $2 }')
   packages cmake ninja-build qemu-user googletest groff-base man-db "${compilers[@]}"
 }
-# built PRESET [OPTION...]: configured and built, tests not run; packaged: and its archive made. A
-# Linux preset's build is that of TYX_ARCH.
+# built PRESET [OPTION...]: configured and built (a Linux one for TYX_ARCH); packaged: and packed.
 built() { cmake --preset "$1" "${@:2}" >/dev/null; cmake --build --preset "$1" >/dev/null; }
 packaged() { built "$@"; (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}" && cpack >/dev/null); }
-# hand KIND FILE...: the FILEs handed on, as KIND, to a later job of this run (in $handed/KIND),
-# named with their digests; take KIND FOLDER: them, into FOLDER.
+# hand KIND FILE...: the FILEs handed on to a later job of the run as $handed/KIND; take KIND FOLDER.
 hand() { mkdir "$handed/$1.part"; cp "${@:2}" "$handed/$1.part/"; mv "$handed/$1.part" "$handed/$1"
   (cd "$handed/$1" && sha256sum -- * | sed "s/^/handed on as $1: /"); }
 take() { cp "$handed/$1"/* "$2/"; (cd "$handed/$1" && sha256sum -- * | sed "s/^/taken up from $1: /"); }
-# later: the clock of a second build, a day and 7 hours ahead (faketime), which must give the same
-# bytes as the first on another day, at another time of day.
+# later: a second build's clock, 31 hours ahead (faketime): the same bytes on another day and hour.
 # shellcheck disable=SC2034 # used by the jobs
 later=(faketime -f +31h)
-# artifacts: the paths of the zip and the Linux archives in a tree; archives [OPTION...]: them, built
-# here with the OPTIONs.
+# artifacts: the paths of the zip and the Linux archives; archives [OPTION...]: them, built here.
 artifacts() {
   echo "build/cross-windows/tyx-$version-windows-x86_64.zip"
   architectures | awk -v v="$version" '{ print "build/portable-" $1 "/tyx-" v "-linux-" $4 ".tar.gz" }'
@@ -61,8 +54,7 @@ artifacts() {
 archives() { packaged cross-windows "$@"; while read -r a _; do TYX_ARCH=$a packaged portable "$@"; done < <(architectures); }
 # tarball: the release tarball of HEAD, as a forge publishes it for a tag.
 tarball() { git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD; echo "$work/tyx-$version.tar.gz"; }
-# debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked in FOLDER with the
-# recipe in packaging/debian as its debian/.
+# debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked in FOLDER, debian/ added.
 debian_source() {
   mkdir -p "$1"
   cp "$2" "$1/tyx_$version.orig.tar.gz"
@@ -78,9 +70,8 @@ mirror() {
     if [ -f "$file" ]; then sed -n '/^URIs: */{s///p;q}; /^deb  *\(http[^ ]*\)  *[a-z]* .*/{s//\1/p;q}' "$file"; return; fi
   done
 }
-# fresh_root RELEASE: a minimal Debian root (debootstrap --variant=minbase, from the mirror) unpacked
-# anew in $work/root, with a clone of the tree in /tyx, the Debian source in /deb and a sudo that
-# runs its command. A release is bootstrapped once a run, and handed on as roots/RELEASE.tar.
+# fresh_root RELEASE: a minimal Debian root (debootstrap, from the mirror; once a run, handed on) in
+# $work/root, with a clone of the tree in /tyx, the Debian source in /deb, a sudo that runs its command.
 fresh_root() {
   local release=$1 root=$work/root tar=$handed/roots/$1.tar mirror
   packages debootstrap
@@ -111,8 +102,7 @@ in_root() {
   DEBIAN_FRONTEND=noninteractive unshare --mount --propagation private sh -c 'mount -t proc proc \
     "$0/proc" && mount --rbind /dev "$0/dev" && exec chroot "$0" /tyx/.ci/call "$@"' "$work/root" "$@"
 }
-# readme_command HEADING: the one-line command in the sh block under "## HEADING" in README.md;
-# refused if missing, empty or longer.
+# readme_command HEADING: the one-line command in the sh block under "## HEADING" in README.md.
 readme_command() {
   local block
   block=$(awk -v heading="## $1" '$0 == heading { inside = 1; next } inside && /^## / { exit }

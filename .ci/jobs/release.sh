@@ -2,14 +2,10 @@
 # A release of HEAD in one job, into build/dist: the tarball, the Debian source package and .debs,
 # the RPM and its source, the Windows zip, the Linux archives, the changelog's section for it,
 # SHA256SUMS naming them all, and SHA256SUMS.asc when TYX_SIGNING_KEY names a GnuPG key. What other
-# jobs of the run handed on is taken up. A tree with any change, an untracked file too, is refused:
-# what is released is the commit, built from a clone of it.
-
+# jobs of the run handed on is taken up. A tree with any change, an untracked file too, is refused.
 # release_notes: CHANGELOG.md's section of this version, alone.
-release_notes() {
-  awk -v heading="## $version - " 'index($0, heading) == 1 { inside = 1 }
-    inside && /^## / && index($0, heading) != 1 { exit } inside { print }' CHANGELOG.md
-}
+release_notes() { awk -v heading="## $version - " 'index($0, heading) == 1 { inside = 1 }
+  inside && /^## / && index($0, heading) != 1 { exit } inside { print }' CHANGELOG.md; }
 # sign FOLDER: FOLDER/SHA256SUMS.asc, a detached ASCII-armoured signature by TYX_SIGNING_KEY's key.
 sign() {
   gpg --batch --yes --local-user "$TYX_SIGNING_KEY" --armor --detach-sign \
@@ -17,15 +13,10 @@ sign() {
   gpg --batch --verify "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
 }
 job_release() {
-  local changed
-  changed=$(git -C "$tree" status --porcelain --untracked-files=all)
-  [ -z "$changed" ] || { echo "release: the tree has changes, and a release is of a commit: $changed" >&2; return 1; }
-  [ "$(git -C "$tree" rev-parse HEAD)" = "$commit" ]
-  packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db gnupg
-  wine_packages
-  cross_packages
-  trap stop_wine EXIT
-  local dist=$tree/build/dist tarball kind
+  local dist=$tree/build/dist tarball kind changed
+  changed=$(git -C "$tree" status --porcelain --untracked-files=all && git -C "$tree" rev-parse HEAD)
+  [ "$changed" = "$commit" ] || { echo "release: a release is of a commit, and $tree has changes: $changed" >&2; return 1; }
+  packages gnupg
   rm -rf "$dist"
   mkdir -p "$dist"
   tarball=$(tarball)

@@ -45,10 +45,9 @@ job_unstable() {
   in_root in_readme
   in_root in_recipe --fail-on error,warning
 }
-# debian_sources: tyx's source package as a stanza of a Sources index, for dose-builddebcheck.
-debian_sources() {
+debian_sources() { # tyx's source package as a Sources stanza, Build-Depends on one line, for dose
   printf 'Package: tyx\nVersion: %s-1\nArchitecture: any\n' "$version"
-  sed -n '/^Build-Depends:/,/^[^ ]/{/^Build-Depends:\|^ /p}' packaging/debian/control
+  sed -n '/^Build-Depends:/,/^[^ ]/{/^Build-Depends:\|^ /p}' packaging/debian/control | tr -s ' \n' ' '; echo
 }
 in_readme() { # README.md's two commands, exactly as written
   local heading command
