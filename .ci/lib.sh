@@ -13,14 +13,12 @@ packages() {
 }
 # architectures [foreign|own]: the rows of packaging/architectures (DEBIAN-ARCH TRIPLET QEMU-NAME
 # UNAME-M QEMU-CPUS); foreign: all but this machine's, own: it.
-architectures() {
-  sed -e 's/#.*//' -e '/^[[:space:]]*$/d' packaging/architectures |
-    awk -v own="$(dpkg --print-architecture)" -v which="${1:-}" '!which || ($1 == own) == (which == "own")'
-}
+architectures() { sed -e 's/#.*//' -e '/^[[:space:]]*$/d' packaging/architectures |
+  awk -v own="$(dpkg --print-architecture)" -v which="${1:-}" '!which || ($1 == own) == (which == "own")'; }
 ran() { "$@" || echo "exit $?"; } # what it printed, and its status if not 0, for cmp
 # runs_as REFERENCE QEMU-NAME QEMU-CPUS [QEMU-OPTION...] PROGRAM: on each qemu model of the list
-# (`-`: qemu's own), PROGRAM prints January 1800 and, under TZ, this month as REFERENCE (a tyx here)
-# does, with its status: that it runs, not that it follows TZ (the suites' stopped clock shows it).
+# (`-`: qemu's own), PROGRAM prints January 1800 and, under TZ, this month, with the status that
+# REFERENCE (a tyx here) does: that it runs (the suites' stopped clock shows that it follows TZ).
 runs_as() {
   local model run
   for model in ${3//,/ }; do
@@ -55,21 +53,13 @@ archives() { packaged cross-windows "$@"; while read -r a _; do TYX_ARCH=$a pack
 # tarball: the release tarball of HEAD, as a forge publishes it for a tag.
 tarball() { git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD; echo "$work/tyx-$version.tar.gz"; }
 # debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked in FOLDER, debian/ added.
-debian_source() {
-  mkdir -p "$1"
-  cp "$2" "$1/tyx_$version.orig.tar.gz"
-  tar -xzf "$2" -C "$1"
-  cp -r "$1/tyx-$version/packaging/debian" "$1/tyx-$version/debian"
-}
+debian_source() { mkdir -p "$1"; cp "$2" "$1/tyx_$version.orig.tar.gz"; tar -xzf "$2" -C "$1"
+  cp -r "$1/tyx-$version/packaging/debian" "$1/tyx-$version/debian"; }
 # tyxbuild, a user without root, as distributions' build machines have; added once on the machine.
 builder() { flock /tmp/tyx-ci-user.lock sh -c 'id tyxbuild >/dev/null 2>&1 || useradd --create-home tyxbuild'; }
 # mirror: this machine's Debian mirror, from the first of its sources files that it has.
-mirror() {
-  local file
-  for file in /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; do
-    if [ -f "$file" ]; then sed -n '/^URIs: */{s///p;q}; /^deb  *\(http[^ ]*\)  *[a-z]* .*/{s//\1/p;q}' "$file"; return; fi
-  done
-}
+mirror() { local file; for file in /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; do
+  if [ -f "$file" ]; then sed -n '/^URIs: */{s///p;q}; /^deb  *\(http[^ ]*\)  *[a-z]* .*/{s//\1/p;q}' "$file"; return; fi; done; }
 # fresh_root RELEASE: a minimal Debian root (debootstrap, from the mirror; once a run, handed on) in
 # $work/root, with a clone of the tree in /tyx, the Debian source in /deb, a sudo that runs its command.
 fresh_root() {

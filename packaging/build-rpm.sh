@@ -2,11 +2,9 @@
 # The RPM and the source RPM from the release tarball, built as a user without root with RPM
 # distributions' settings for reproducible packages, then held to rpmlint, relocations and hardening:
 #   packaging/build-rpm.sh tyx-VERSION.tar.gz TOPDIR [RPMBUILD-OPTION...]
-# They land in TOPDIR/RPMS and TOPDIR/SRPMS, rpmbuild's output in TOPDIR/build.log; unless the
-# options have --nocheck, the whole suite must have run in %check and passed (--noclean keeps its
-# build folder, which tells). Every time in them is SOURCE_DATE_EPOCH, by default that of the
-# tarball's files (the release's commit). The packages' headers hold the build's folders, so it is
-# made in one fixed place for each user.
+# into TOPDIR/RPMS and TOPDIR/SRPMS, rpmbuild's output in TOPDIR/build.log. Unless the options say
+# --nocheck, the whole suite must have passed in %check. Every time in them is SOURCE_DATE_EPOCH, by
+# default the tarball's (the commit's); they are built in one fixed folder, which headers hold.
 set -euo pipefail
 tarball=$(realpath "$1")
 top=$(realpath -m "$2")
@@ -29,6 +27,7 @@ tarball=$fixed/$(basename "$tarball")
 # An rpm whose package database is empty (Debian's) knows no build dependency.
 nodeps=()
 [ -n "$(rpm -qa 2>/dev/null)" ] || nodeps=(--nodeps)
+# --noclean keeps the build folder, which tells what %check ran.
 rpmbuild -ta "${nodeps[@]}" --define "_topdir $top" --define "_builddir $fixed/BUILD" \
   --define "_buildrootdir $fixed/BUILDROOT" --define "_buildhost reproducible" \
   --define "use_source_date_epoch_as_buildtime 1" --define "clamp_mtime_to_source_date_epoch 1" \

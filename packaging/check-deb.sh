@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The checks of a Debian build of tyx in FOLDER (the .changes, the .deb and
-# build.log, dpkg-buildpackage's output), run with the building release's own
-# lintian, blhc and hardening-check as the user who built it:
-#   packaging/check-deb.sh [--fail-on LEVELS] FOLDER
-# lintian shows every tag down to the pedantic ones and fails on LEVELS (by
-# default all: silent but for what the overrides explain).
+# The checks of a Debian build of tyx in FOLDER (the .changes, the .deb and build.log,
+# dpkg-buildpackage's output), with the building release's own lintian, blhc and hardening-check, as
+# the user who built it:   packaging/check-deb.sh [--fail-on LEVELS] FOLDER
+# lintian shows every tag down to the pedantic ones and fails on LEVELS (by default all: silent
+# but for what the overrides explain).
 set -euo pipefail
 levels=error,warning,info,pedantic
 if [ "$1" = --fail-on ]; then

@@ -3,12 +3,10 @@
 # tyx for any Linux, and the archives for users again from another clone, later.
 # wine_packages: what the Windows builds need, and a Wine prefix of the job's own.
 wine_packages() { packages cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest unzip; export WINEPREFIX=$work/wine; }
-# Wine's server and services outlive the programs they ran by some seconds.
-stop_wine() { /usr/lib/wine/wineserver64 -k 2>/dev/null || true; }
+stop_wine() { /usr/lib/wine/wineserver64 -k 2>/dev/null || true; } # Wine's server outlives its programs
 
-# Every test under qemu-user for each foreign architecture, cross-built and linked statically. Each
-# suite keeps one core busy for minutes, mostly starting tyx, so four run side by side, each into a
-# log of its own.
+# Every test under qemu-user for each foreign architecture, cross-built and linked statically, four
+# side by side (each keeps one core busy for minutes, mostly starting tyx), each into a log of its own.
 job_emulated() {
   cross_packages
   rm -f "$logs"/emulated-*.log
@@ -30,9 +28,8 @@ job_windows() {
     "$zip/CHANGELOG.md $zip/LICENSE $zip/README.md $zip/tyx.exe " ]
 }
 # This machine's static tyx with every test, then what each Linux archive holds; each one's tyx runs
-# under qemu as runs_as says, with no libraries to find. This machine's also runs in an empty root
-# (no /lib, no /etc, no zone files) as this machine's tyx runs in UTC, and with one zone file copied
-# in, opens it when TZ names it.
+# under qemu as runs_as says, with no libraries to find. This machine's also runs in an empty root as
+# this machine's tyx runs in UTC, and with one zone file copied in, opens it when TZ names it.
 job_static() {
   cross_packages
   packages g++ libgtest-dev valgrind binutils strace

@@ -1,9 +1,8 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
 # Jobs on the packages, built from the release tarball as a user without root, held to the script
-# beside each recipe, and built again for the same bytes.
-# debian_build FOLDER TARBALL [later] [OPTION...]: the source and binary packages, built in FOLDER
-# by dpkg-buildpackage with the OPTIONs (with a nocheck profile, no tests), `later` on that clock;
-# with the tests, the whole suite must have run.
+# beside each recipe, and built again elsewhere and later for the same bytes.
+# debian_build FOLDER TARBALL [later] [OPTION...]: dpkg-buildpackage's packages in FOLDER, with the
+# OPTIONs (with a nocheck profile, no tests; else the whole suite must have run), `later` on that clock.
 debian_build() {
   local nocheck="" clock=()
   debian_source "$1" "$2"
@@ -12,11 +11,9 @@ debian_build() {
   chown -R tyxbuild "$1"
   (cd "$1/tyx-$version" && runuser -u tyxbuild -- "${clock[@]}" env DEB_BUILD_OPTIONS=$nocheck \
     dpkg-buildpackage -us -uc "${@:3}" >../build.log 2>&1) || { tail -n 80 "$1/build.log"; return 1; }
-  if [ -z "$nocheck" ]; then
-    local built=("$1/tyx-$version"/obj-*)
-    runuser -u tyxbuild -- cmake -DBUILD="${built[0]}" -DJUNIT="${built[0]}/junit.xml" \
-      -P "$1/tyx-$version/packaging/suite-ran.cmake"
-  fi
+  local obj=("$1/tyx-$version"/obj-*)
+  [ -n "$nocheck" ] || runuser -u tyxbuild -- cmake -DBUILD="${obj[0]}" -DJUNIT="${obj[0]}/junit.xml" \
+    -P "$1/tyx-$version/packaging/suite-ran.cmake"
 }
 # debian_arch ARCH TARBALL FOLDER: ARCH's .deb, natively with the tests and the source package, or
 # cross-built alone; under check-deb.sh; again in FOLDER/elsewhere, the same bytes; installable here.
@@ -40,8 +37,8 @@ debian_arch() {
 }
 # debian_packages FOLDER: a .deb for each architecture in FOLDER/ARCH, handed on as debs with the
 # source package: this machine's built here with the tests, each other one on a fresh root of the
-# oldest release whose Release file lists it, so that it installs there; with the files of this
-# machine's, and a tyx that prints what this machine's does, each under qemu on its line's models.
+# oldest release whose Release file lists it; each with this machine's files and a tyx that prints
+# what this machine's does under qemu on its line's models.
 debian_packages() {
   local tarball arch triplet qemu cpus release rooted own tyx
   read -r own _ qemu _ cpus < <(architectures own)
@@ -69,8 +66,7 @@ debian_packages() {
   echo "verdict: a .deb for each architecture, checked, and the same bytes from two folders"
 }
 job_debian() { debian_packages "$work/debs"; }
-# rpm_build TARBALL FOLDER [later]: packaging/build-rpm.sh as tyxbuild, from the tarball (the tree
-# may be closed to it); `later` on that clock, without the tests.
+# rpm_build TARBALL FOLDER [later]: build-rpm.sh as tyxbuild, from the tarball; `later` on that clock.
 rpm_build() {
   local clock=() options=()
   [ "${3:-}" != later ] || { clock=("${later[@]}"); options=(--nocheck); }
@@ -81,8 +77,7 @@ rpm_build() {
   (cd / && runuser -u tyxbuild -- "${clock[@]}" "$2/source/tyx-$version/packaging/build-rpm.sh" \
     "$1" "$2" "${options[@]}")
 }
-# The RPM under build-rpm.sh, its tyx against this tree's, again elsewhere and later without the
-# tests, the same bytes; handed on as rpms.
+# The RPM under build-rpm.sh, its tyx against this tree's, the same bytes again; handed on as rpms.
 job_rpm() {
   packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db faketime
   local tarball package

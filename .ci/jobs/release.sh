@@ -7,11 +7,8 @@
 release_notes() { awk -v heading="## $version - " 'index($0, heading) == 1 { inside = 1 }
   inside && /^## / && index($0, heading) != 1 { exit } inside { print }' CHANGELOG.md; }
 # sign FOLDER: FOLDER/SHA256SUMS.asc, a detached ASCII-armoured signature by TYX_SIGNING_KEY's key.
-sign() {
-  gpg --batch --yes --local-user "$TYX_SIGNING_KEY" --armor --detach-sign \
-    --output "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
-  gpg --batch --verify "$1/SHA256SUMS.asc" "$1/SHA256SUMS"
-}
+sign() { gpg --batch --yes --local-user "$TYX_SIGNING_KEY" --armor --detach-sign \
+  --output "$1/SHA256SUMS.asc" "$1/SHA256SUMS"; gpg --batch --verify "$1/SHA256SUMS.asc" "$1/SHA256SUMS"; }
 job_release() {
   local dist=$tree/build/dist tarball kind changed
   changed=$(git -C "$tree" status --porcelain --untracked-files=all && git -C "$tree" rev-parse HEAD)

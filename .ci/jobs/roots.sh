@@ -1,44 +1,40 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
-# Jobs on fresh machines: minimal Debian roots where nothing has run but the
-# in_* functions below (through in_root); what they install stays there.
+# Jobs on fresh machines: minimal Debian roots where nothing runs but the in_* functions below.
 # Debian 12: README.md's commands, then the recipe without its tests.
 job_bookworm() {
   fresh_root bookworm
   in_root in_readme
   in_root in_recipe nocheck
 }
-# Debian 13, as a developer: README.md's commands, then the Windows suite with
-# the Universal C Runtime, no Wine prefix or server set up beforehand.
+# Debian 13, as a developer: README.md's commands, then the Windows suite with the Universal C
+# Runtime, no Wine prefix or server set up beforehand.
 job_trixie() {
   fresh_root trixie
   in_root in_readme
   in_root in_ucrt
 }
-# Debian 13, as its build daemons build a package: the recipe with its tests, the autopkgtest, and
-# reprotest: two builds with the tests on, varying the locale, the time zone, the umask, the build
-# path, the kernel and more.
+# Debian 13, as its build daemons build: the recipe with its tests, the autopkgtest, and reprotest
+# (two builds with the tests, varying the locale, time zone, umask, build path, kernel and more).
 job_trixie_daemon() {
   fresh_root trixie
   in_root in_recipe
   in_root in_reproducible
 }
-# Debian unstable: README.md's commands and the recipe, with no lintian error or warning (its
-# pedantic tags contradict the other releases'), naming the day of the archive. Where apt cannot
-# install all that the job needs, it fails if tyx's own Build-Depends cannot be met there
-# (dose-builddebcheck), or the mirror does not answer; otherwise it is skipped, with apt's word.
+# Debian unstable, of the day its Release names: README.md's commands and the recipe, with no
+# lintian error or warning (its pedantic tags contradict the other releases'). Where apt cannot
+# install it all, it fails if the mirror does not answer or dose-builddebcheck finds tyx's own
+# Build-Depends unmet there, and is skipped otherwise.
 job_unstable() {
   packages dose-builddebcheck
   fresh_root sid
-  local lists=$work/root/var/lib/apt/lists installable=0 day
+  local lists=$work/root/var/lib/apt/lists installable=0 day arch
   # shellcheck disable=SC2310 # a predicate: whether apt can install it all
   in_root in_installable >"$work/apt.log" 2>&1 || installable=$?
   [ $installable -eq 0 ] || grep -E '^E: | but ' "$work/apt.log" || tail "$work/apt.log"
-  day=$(sed -n 's/^Date: //p' "$lists"/*_sid_InRelease)
-  echo "verdict: unstable as its mirror published it on $day"
+  day=$(sed -n 's/^Date: //p' "$lists"/*_sid_InRelease) && echo "verdict: unstable of $day"
   if [ $installable -ne 0 ]; then
-    debian_sources >"$work/Sources"
-    dose-builddebcheck --explain --failures --deb-native-arch="$(dpkg --print-architecture)" \
-      "$lists"/*_sid_main_binary-"$(dpkg --print-architecture)"_Packages "$work/Sources"
+    arch=$(dpkg --print-architecture) && debian_sources >"$work/Sources"
+    dose-builddebcheck -e -f --deb-native-arch="$arch" "$lists"/*_sid_main_binary-"$arch"_Packages "$work/Sources"
     echo "skipped: unstable cannot install what the job needs today, though tyx's Build-Depends can be met"
     return 77
   fi
@@ -56,8 +52,7 @@ in_readme() { # README.md's two commands, exactly as written
     bash -eux -c "$command"
   done
 }
-# What in_recipe installs besides the recipe's Build-Depends.
-recipe_tools=(build-essential lintian blhc devscripts)
+recipe_tools=(build-essential lintian blhc devscripts) # what in_recipe adds to the Build-Depends
 in_installable() { # all that in_readme and in_recipe install, simulated
   local readme wanted
   apt-get update -q --error-on=any
@@ -66,10 +61,8 @@ in_installable() { # all that in_readme and in_recipe install, simulated
   apt-get install -s -q --no-install-recommends "${recipe_tools[@]}" "${wanted[@]}"
   apt-get build-dep -s -q "/deb/tyx-$version/"
 }
-# The source built as Debian's build daemons build it (build-essential and the recipe's
-# Build-Depends only, a user without root, source and binary packages) in /built, then
-# packaging/check-deb.sh with the release's own tools. nocheck: without the tests, and without their
-# packages.
+# The source built in /built as Debian's build daemons build it (the recipe's Build-Depends, a user
+# without root), then check-deb.sh with the release's own tools; nocheck: no tests, nor their packages.
 in_recipe() { # [nocheck] [--fail-on LEVELS]
   local profile=()
   if [ "${1:-}" = nocheck ]; then
