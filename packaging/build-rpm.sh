@@ -40,7 +40,7 @@ clean
 rpm=("$top"/RPMS/*/tyx-[0-9]*.rpm)
 srpm=("$top"/SRPMS/tyx-*.src.rpm)
 # Every finding that rpmlintrc does not explain fails, by rpmlint's status: warnings too.
-rpmlint --strict -r "$here/rpmlintrc" "$here/rpm/tyx.spec" "${srpm[0]}" "${rpm[0]}"
+rpmlint --strict -r "$here/rpmlintrc" "$here/rpm/tyx.spec" "${srpm[0]}" "${rpm[0]}" || { echo "rpmlint: status $?" >&2; exit 1; }
 relocations=$(rpm -qp --qf '%{prefixes}' "${rpm[0]}")
 [ "$relocations" = "(none)" ] || { echo "the RPM is relocatable to $relocations" >&2; exit 1; }
 unpacked=$(mktemp -d)
