@@ -3,18 +3,21 @@
 # folder that every user may enter, and `logs`, build/ci of the `tree` it was started from.
 version=$(sed -n 's/^## \([^ ]*\) - .*/\1/p' CHANGELOG.md | head -n 1)
 # packages PACKAGE...: installs those that this machine lacks, one job at a time.
-packages() {
-  local missing=() package
-  for package; do
-    [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = installed ] || missing+=("$package")
-  done
+packages() { local missing=() package; for package; do
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = installed ] || missing+=("$package"); done
   [ ${#missing[@]} -eq 0 ] || flock /tmp/tyx-ci-apt.lock sh -c 'apt-get update -q &&
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
-}
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"; }
+# rows TABLE: the lines of packaging/TABLE, without comments; codename: this system's Debian release.
+rows() { sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "packaging/$1"; }
+codename() { sed -n 's/^VERSION_CODENAME=//p' /etc/os-release; }
 # architectures [foreign|own]: the rows of packaging/architectures (DEBIAN-ARCH TRIPLET QEMU-NAME
 # UNAME-M QEMU-CPUS); foreign: all but this machine's, own: it.
-architectures() { sed -e 's/#.*//' -e '/^[[:space:]]*$/d' packaging/architectures |
+architectures() { rows architectures |
   awk -v own="$(dpkg --print-architecture)" -v which="${1:-}" '!which || ($1 == own) == (which == "own")'; }
+# runtimes [RELEASE]: the rows of packaging/windows (RUNTIME TRIPLET PACKAGE RELEASE) that CI tests
+# on RELEASE; zipped: the runtime of the zip, the first.
+runtimes() { rows windows | awk -v release="${1:-}" '!release || $4 == release'; }
+zipped() { rows windows | awk 'NR == 1 { print $1 }'; }
 ran() { "$@" || echo "exit $?"; } # what it printed, and its status if not 0, for cmp
 # runs_as REFERENCE QEMU-NAME QEMU-CPUS [QEMU-OPTION...] PROGRAM: on each qemu model of the list
 # (`-`: qemu's own), PROGRAM prints January 1800 and, under TZ, this month, with the status that
@@ -29,14 +32,11 @@ runs_as() {
   echo "verdict: ${*: -1} runs as $1 does on qemu-$2's ${3//,/ and }"
 }
 # cross_packages: the foreign architectures' cross compilers, and what their tests need.
-cross_packages() {
-  local compilers
-  mapfile -t compilers < <(architectures foreign | awk '{ print "g++-" $2 }')
-  packages cmake ninja-build qemu-user googletest groff-base man-db "${compilers[@]}"
-}
+cross_packages() { local compilers; mapfile -t compilers < <(architectures foreign | awk '{ print "g++-" $2 }')
+  packages cmake ninja-build qemu-user googletest groff-base man-db "${compilers[@]}"; }
 # built PRESET [OPTION...]: configured and built (a Linux one for TYX_ARCH); packaged: and packed.
 built() { cmake --preset "$1" "${@:2}" >/dev/null; cmake --build --preset "$1" >/dev/null; }
-packaged() { built "$@"; (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}" && cpack >/dev/null); }
+packaged() { built "$@"; (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}${TYX_RUNTIME:+-$TYX_RUNTIME}" && cpack >/dev/null); }
 # hand KIND FILE...: the FILEs handed on to a later job of the run as $handed/KIND; take KIND FOLDER.
 hand() { mkdir "$handed/$1.part"; cp "${@:2}" "$handed/$1.part/"; mv "$handed/$1.part" "$handed/$1"
   (cd "$handed/$1" && sha256sum -- * | sed "s/^/handed on as $1: /"); }
@@ -46,10 +46,10 @@ take() { cp "$handed/$1"/* "$2/"; (cd "$handed/$1" && sha256sum -- * | sed "s/^/
 later=(faketime -f +31h)
 # artifacts: the paths of the zip and the Linux archives; archives [OPTION...]: them, built here.
 artifacts() {
-  echo "build/cross-windows/tyx-$version-windows-x86_64.zip"
+  echo "build/windows-$(zipped)/tyx-$version-windows-x86_64.zip"
   architectures | awk -v v="$version" '{ print "build/portable-" $1 "/tyx-" v "-linux-" $4 ".tar.gz" }'
 }
-archives() { packaged cross-windows "$@"; while read -r a _; do TYX_ARCH=$a packaged portable "$@"; done < <(architectures); }
+archives() { TYX_RUNTIME=$(zipped) packaged windows "$@"; while read -r a _; do TYX_ARCH=$a packaged portable "$@"; done < <(architectures); }
 # tarball: the release tarball of HEAD, as a forge publishes it for a tag.
 tarball() { git archive --prefix="tyx-$version/" -o "$work/tyx-$version.tar.gz" HEAD; echo "$work/tyx-$version.tar.gz"; }
 # debian_source FOLDER TARBALL: the tarball as Debian's original one, unpacked in FOLDER, debian/ added.

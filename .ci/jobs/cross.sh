@@ -1,8 +1,9 @@
 # shellcheck shell=bash disable=SC2016,SC2154 # inner shells quoted; work, logs and version: .ci/run and lib.sh
 # Jobs on the other platforms: the suite under qemu-user and Wine, the static
 # tyx for any Linux, and the archives for users again from another clone, later.
-# wine_packages: what the Windows builds need, and a Wine prefix of the job's own.
-wine_packages() { packages cmake ninja-build g++-mingw-w64-x86-64 wine64 googletest unzip; export WINEPREFIX=$work/wine; }
+# wine_packages: what the Windows builds on this release need, and a Wine prefix of the job's own.
+wine_packages() { local compilers; mapfile -t compilers < <(runtimes "$(codename)" | awk '{ print $3 }')
+  packages cmake ninja-build wine64 googletest unzip "${compilers[@]}"; export WINEPREFIX=$work/wine; }
 stop_wine() { /usr/lib/wine/wineserver64 -k 2>/dev/null || true; } # Wine's server outlives its programs
 
 # Every test under qemu-user for each foreign architecture, cross-built and linked statically, four
@@ -17,15 +18,22 @@ job_emulated() {
   [ ! -f "$work/failed" ] || { xargs -n 1 tail -n 40 <"$work/failed"; return 1; }
   [ "$(compgen -G "$logs/emulated-*.log" | wc -l)" = $((2 * $(architectures foreign | wc -l))) ]
 }
-# Every test cross-built for Windows (msvcrt) and run under Wine, then the zip.
+# Every test cross-built for Windows with each C runtime that CI tests here, under Wine, then the zip.
 job_windows() {
   wine_packages
   trap stop_wine EXIT
-  cmake --workflow --preset cross-windows
-  cmake --workflow --preset package-windows
+  windows_suites
+  TYX_RUNTIME=$(zipped) cmake --workflow --preset package-windows
   local zip=tyx-$version-windows-x86_64
-  [ "$(unzip -Z1 "build/cross-windows/$zip.zip" | sort | tr '\n' ' ')" = \
+  [ "$(unzip -Z1 "build/windows-$(zipped)/$zip.zip" | sort | tr '\n' ' ')" = \
     "$zip/CHANGELOG.md $zip/LICENSE $zip/README.md $zip/tyx.exe " ]
+}
+# windows_suites: the suite of each C runtime whose row names this release, at least one.
+windows_suites() {
+  local runtime suites=0
+  while read -r runtime _; do TYX_RUNTIME=$runtime cmake --workflow --preset windows; suites=$((suites + 1))
+  done < <(runtimes "$(codename)")
+  [ $suites -gt 0 ]
 }
 # This machine's static tyx with every test, then what each Linux archive holds; each one's tyx runs
 # under qemu as runs_as says, with no libraries to find. This machine's also runs in an empty root as

@@ -6,12 +6,12 @@ job_bookworm() {
   in_root in_readme
   in_root in_recipe nocheck
 }
-# Debian 13, as a developer: README.md's commands, then the Windows suite with the Universal C
-# Runtime, no Wine prefix or server set up beforehand.
+# Debian 13, as a developer: README.md's commands, then the Windows suites of the C runtimes that
+# packaging/windows tests there, no Wine prefix or server set up beforehand.
 job_trixie() {
   fresh_root trixie
   in_root in_readme
-  in_root in_ucrt
+  in_root in_windows
 }
 # Debian 13, as its build daemons build: the recipe with its tests, the autopkgtest, and reprotest
 # (two builds with the tests, varying the locale, time zone, umask, build path, kernel and more).
@@ -47,10 +47,7 @@ debian_sources() { # tyx's source package as a Sources stanza, Build-Depends on 
 }
 in_readme() { # README.md's two commands, exactly as written
   local heading command
-  for heading in "Build and run" Test; do
-    command=$(readme_command "$heading")
-    bash -eux -c "$command"
-  done
+  for heading in "Build and run" Test; do command=$(readme_command "$heading"); bash -eux -c "$command"; done
 }
 recipe_tools=(build-essential lintian blhc devscripts) # what in_recipe adds to the Build-Depends
 in_installable() { # all that in_readme and in_recipe install, simulated
@@ -83,8 +80,4 @@ in_reproducible() {
   autopkgtest ../tyx_*.deb ./ -- null
   runuser -u tyxbuild -- reprotest --vary=-user_group,-domain_host,-fileordering,-time . '../*.deb' -- null
 }
-in_ucrt() {
-  apt-get install -y -q --no-install-recommends g++-mingw-w64-ucrt64 wine64 googletest
-  trap '/usr/lib/wine/wineserver64 -k 2>/dev/null || true' EXIT
-  cmake --workflow --preset cross-windows-ucrt
-}
+in_windows() { wine_packages; mkdir -p "$work"; trap stop_wine EXIT; windows_suites; }

@@ -1,11 +1,12 @@
-# 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64, whose C runtime
-# is msvcrt), run under Wine. toolchain-x86_64-w64-mingw32ucrt.cmake names the
-# triplet of the Universal C Runtime's compiler before including this file.
+# 64-bit Windows with Debian's MinGW-w64, on the C runtime that TYX_RUNTIME
+# names (a cache variable, or else the environment): a line of
+# packaging/windows, which gives the cross compiler's triplet. Run under Wine.
+include(${CMAKE_CURRENT_LIST_DIR}/rows.cmake)
+tyx_row(windows TYX_RUNTIME fields)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TYX_RUNTIME)
+list(GET fields 1 tyx_triplet)
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-if(NOT tyx_triplet)
-  set(tyx_triplet x86_64-w64-mingw32)
-endif()
 # wine64 runs 64-bit programs without a 32-bit Wine; WINEDEBUG=-all keeps
 # Wine's own diagnostics out of the programs' output. Debian's wine64 has no
 # preloader to reserve Windows' fixed addresses before Linux places its own
