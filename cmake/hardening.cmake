@@ -24,8 +24,10 @@ if(NOT WIN32)
 endif()
 
 if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
-  # Relocations made read-only after every symbol is bound at start-up.
-  tyx_accepted_options(LINK tyx_hardening INTERFACE LINKER:-z,relro LINKER:-z,now)
+  # Relocations made read-only after every symbol is bound at start-up, and a
+  # stack that does not execute, asked for rather than left to the
+  # toolchain's default (Debian's mips64el one marks it executable).
+  tyx_accepted_options(LINK tyx_hardening INTERFACE LINKER:-z,relro LINKER:-z,now LINKER:-z,noexecstack)
   # Indirect-branch tracking and shadow stacks exist on x86 only (compilers
   # for the others reject the option), and only an ELF loader enforces them.
   # They take effect only if the C library is built with them too; where it
