@@ -14,6 +14,11 @@ codename() { sed -n 's/^VERSION_CODENAME=//p' /etc/os-release; }
 # UNAME-M QEMU-CPUS); foreign: all but this machine's, own: it.
 architectures() { rows architectures |
   awk -v own="$(dpkg --print-architecture)" -v which="${1:-}" '!which || ($1 == own) == (which == "own")'; }
+# releases: a line for each job of packaging/releases: NAME CODENAME STEP+STEP... OPTION...
+releases() { rows releases | awk '{ options = ""; for (i = 2; i <= NF; i++) if ($i !~ /:/) options = options " " $i
+  for (i = 2; i <= NF; i++) if (split($i, job, ":") == 2) print (job[1] == "-" ? $1 : $1 "-" job[1]), $1, job[2] options }'; }
+# job NAME: the job of that name, job_NAME or a fresh root's (packaging/releases).
+job() { if declare -F "job_${1//-/_}" >/dev/null; then "job_${1//-/_}"; else root_job "$1"; fi; }
 # runtimes [RELEASE]: the rows of packaging/windows (RUNTIME TRIPLET PACKAGE RELEASE) that CI tests
 # on RELEASE; zipped: the runtime of the zip, the first.
 runtimes() { rows windows | awk -v release="${1:-}" '!release || $4 == release'; }
@@ -81,8 +86,10 @@ fresh_root() {
   echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/unsafe-io" # a scratch root: no fsync
   printf '#!/bin/sh\nexec "$@"\n' >"$root/usr/local/bin/sudo"
   chmod 755 "$root" "$root/usr/local/bin/sudo"
-  # This mirror's Release file of unstable has expired.
-  [ "$release" != sid ] || echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99valid"
+  # This mirror's Release files of unstable and testing have expired: each job names the day of its.
+  echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99valid"
+  /usr/lib/apt/apt-helper download-file "$mirror/dists/$release/Release" "$work/$release.Release" >/dev/null
+  echo "verdict: $release of $(sed -n 's/^Date: //p' "$work/$release.Release")"
   git clone --quiet --no-hardlinks . "$root/tyx"
   debian_source "$root/deb" "$(tarball)"
 }

@@ -40,7 +40,7 @@ debian_arch() {
 # oldest release whose Release file lists it; each with this machine's files and a tyx that prints
 # what this machine's does under qemu on its line's models.
 debian_packages() {
-  local tarball arch triplet qemu cpus release rooted own tyx
+  local tarball arch triplet qemu cpus release rooted own tyx hosts
   read -r own _ qemu _ cpus < <(architectures own)
   tarball=$(tarball)
   packages qemu-user
@@ -48,12 +48,13 @@ debian_packages() {
   dpkg-deb -x "$1/$own/tyx_$version-1_$own.deb" "$1/$own/unpacked"
   tyx=$1/$own/unpacked/usr/bin/tyx
   runs_as "$tyx" "$qemu" "$cpus" "$tyx"
-  for release in bookworm trixie; do
+  mapfile -t hosts < <(rows releases | awk '/ debs( |$)/ { print $1 }')
+  for release in "${hosts[@]}"; do
     /usr/lib/apt/apt-helper download-file "$(mirror)/dists/$release/Release" "$work/Release" >/dev/null
     rooted=
     while read -r arch triplet qemu _ cpus; do
       { [ ! -d "$1/$arch" ] && grep -qE "^Architectures:.* $arch( |\$)" "$work/Release"; } || continue
-      if [ -z "$rooted" ]; then fresh_root $release; cp "$tarball" "$work/root/tmp/"; rooted=1; fi
+      if [ -z "$rooted" ]; then fresh_root "$release"; cp "$tarball" "$work/root/tmp/"; rooted=1; fi
       in_root debian_arch "$arch" "/tmp/${tarball##*/}" "/debs/$arch"
       cp -r "$work/root/debs/$arch" "$1/"
       dpkg-deb -x "$1/$arch/tyx_$version-1_$arch.deb" "$1/$arch/unpacked"

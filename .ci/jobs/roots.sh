@@ -1,45 +1,36 @@
 # shellcheck shell=bash disable=SC2154 # work, logs and version: .ci/run and lib.sh
-# Jobs on fresh machines: minimal Debian roots where nothing runs but the in_* functions below.
-# Debian 12: README.md's commands, then the recipe without its tests.
-job_bookworm() {
-  fresh_root bookworm
-  in_root in_readme
-  in_root in_recipe nocheck
+# Jobs on fresh machines: minimal Debian roots, of the releases of packaging/releases, where nothing
+# runs but the in_* functions below.
+# root_job NAME: the job of packaging/releases that NAME names: a fresh root of its release, and in
+# it the job's steps, as that file says, with the release's options.
+root_job() {
+  local name release steps rest options step fail_on=()
+  read -r name release steps rest < <(releases | awk -v job="$1" '$1 == job')
+  [ "$name" = "$1" ] && read -ra options <<<"$rest"
+  for step in "${options[@]}"; do [[ $step != lintian=* ]] || fail_on=(--fail-on "${step#lintian=}"); done
+  fresh_root "$release"
+  for step in ${steps//+/ }; do
+    case $step in
+      installable) installable "$release" ;;
+      recipe) in_root in_recipe "${fail_on[@]}" ;;
+      nocheck) in_root in_recipe nocheck ;;
+      *) in_root "in_$step" ;;
+    esac
+  done
 }
-# Debian 13, as a developer: README.md's commands, then the Windows suites of the C runtimes that
-# packaging/windows tests there, no Wine prefix or server set up beforehand.
-job_trixie() {
-  fresh_root trixie
-  in_root in_readme
-  in_root in_windows
-}
-# Debian 13, as its build daemons build: the recipe with its tests, the autopkgtest, and reprotest
-# (two builds with the tests, varying the locale, time zone, umask, build path, kernel and more).
-job_trixie_daemon() {
-  fresh_root trixie
-  in_root in_recipe
-  in_root in_reproducible
-}
-# Debian unstable, of the day its Release names: README.md's commands and the recipe, with no
-# lintian error or warning (its pedantic tags contradict the other releases'). Where apt cannot
-# install it all, it fails if the mirror does not answer or dose-builddebcheck finds tyx's own
-# Build-Depends unmet there, and is skipped otherwise.
-job_unstable() {
+# installable RELEASE: all that the job installs can be installed in the fresh root, or it fails if
+# tyx's own Build-Depends cannot be met there (dose-builddebcheck), and is skipped otherwise.
+installable() {
   packages dose-builddebcheck
-  fresh_root sid
-  local lists=$work/root/var/lib/apt/lists installable=0 day arch
+  local lists=$work/root/var/lib/apt/lists status=0 arch
   # shellcheck disable=SC2310 # a predicate: whether apt can install it all
-  in_root in_installable >"$work/apt.log" 2>&1 || installable=$?
-  [ $installable -eq 0 ] || grep -E '^E: | but ' "$work/apt.log" || tail "$work/apt.log"
-  day=$(sed -n 's/^Date: //p' "$lists"/*_sid_InRelease) && echo "verdict: unstable of $day"
-  if [ $installable -ne 0 ]; then
-    arch=$(dpkg --print-architecture) && debian_sources >"$work/Sources"
-    dose-builddebcheck -e -f --deb-native-arch="$arch" "$lists"/*_sid_main_binary-"$arch"_Packages "$work/Sources"
-    echo "skipped: unstable cannot install what the job needs today, though tyx's Build-Depends can be met"
-    return 77
-  fi
-  in_root in_readme
-  in_root in_recipe --fail-on error,warning
+  in_root in_installable >"$work/apt.log" 2>&1 || status=$?
+  [ $status -ne 0 ] || return 0
+  grep -E '^E: | but ' "$work/apt.log" || tail "$work/apt.log"
+  arch=$(dpkg --print-architecture) && debian_sources >"$work/Sources"
+  dose-builddebcheck -e -f --deb-native-arch="$arch" "$lists"/*_"$1"_main_binary-"$arch"_Packages "$work/Sources"
+  echo "skipped: $1 cannot install what the job needs today, though tyx's Build-Depends can be met"
+  return 77
 }
 debian_sources() { # tyx's source package as a Sources stanza, Build-Depends on one line, for dose
   printf 'Package: tyx\nVersion: %s-1\nArchitecture: any\n' "$version"
