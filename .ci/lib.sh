@@ -68,7 +68,7 @@ mirror() { local file; for file in /etc/apt/sources.list.d/debian.sources /etc/a
 # fresh_root RELEASE: a minimal Debian root (debootstrap, from the mirror; once a run, handed on) in
 # $work/root, with a clone of the tree in /tyx, the Debian source in /deb, a sudo that runs its command.
 fresh_root() {
-  local release=$1 root=$work/root tar=$handed/roots/$1.tar mirror
+  local release=$1 root=$work/root tar=$handed/roots/$1.tar mirror script
   packages debootstrap
   mirror=$(mirror)
   rm -rf --one-file-system "$root"
@@ -76,7 +76,9 @@ fresh_root() {
   (
     flock 9
     [ ! -f "$tar" ] || { echo "$release: the root that an earlier job of this run bootstrapped"; exit 0; }
-    debootstrap --variant=minbase "$release" "$work/$release" "$mirror" >"$work/$release.log" 2>&1 ||
+    script=/usr/share/debootstrap/scripts/$release # a release newer than debootstrap: sid's way
+    [ -e "$script" ] || script=${script%/*}/sid
+    debootstrap --variant=minbase "$release" "$work/$release" "$mirror" "$script" >"$work/$release.log" 2>&1 ||
       { tail -n 40 "$work/$release.log"; exit 1; }
     tar -C "$work/$release" -cf "$tar.part" . && mv "$tar.part" "$tar"
     rm -rf --one-file-system "${work:?}/$release"
