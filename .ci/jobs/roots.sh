@@ -10,12 +10,8 @@ root_job() {
   for step in "${options[@]}"; do [[ $step != lintian=* ]] || fail_on=(--fail-on "${step#lintian=}"); done
   fresh_root "$release"
   for step in ${steps//+/ }; do
-    case $step in
-      installable) installable "$release" ;;
-      recipe) in_root in_recipe "${fail_on[@]}" ;;
-      nocheck) in_root in_recipe nocheck ;;
-      *) in_root "in_$step" ;;
-    esac
+    case $step in installable) installable "$release" ;; recipe) in_root in_recipe "${fail_on[@]}" ;;
+      nocheck) in_root in_recipe nocheck ;; *) in_root "in_$step" ;; esac
   done
 }
 # installable RELEASE: all that the job installs can be installed in the fresh root, or it fails if
