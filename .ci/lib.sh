@@ -88,7 +88,7 @@ fresh_root() {
   echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/unsafe-io" # a scratch root: no fsync
   printf '#!/bin/sh\nexec "$@"\n' >"$root/usr/local/bin/sudo"
   chmod 755 "$root" "$root/usr/local/bin/sudo"
-  # This mirror's Release files of unstable and testing have expired: each job names the day of its.
+  # This mirror's Release files of unstable and testing have expired: each job names its Release's day.
   echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99valid"
   /usr/lib/apt/apt-helper download-file "$mirror/dists/$release/Release" "$work/$release.Release" >/dev/null
   echo "verdict: $release of $(sed -n 's/^Date: //p' "$work/$release.Release")"
