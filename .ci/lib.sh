@@ -2,11 +2,15 @@
 # What the jobs share. .ci/run runs each in a clone of the commit, and gives it `work`, a scratch
 # folder that every user may enter, and `logs`, build/ci of the `tree` it was started from.
 version=$(sed -n 's/^## \([^ ]*\) - .*/\1/p' CHANGELOG.md | head -n 1)
-# packages PACKAGE...: installs those that this machine lacks, one job at a time.
+# packages PACKAGE...: installs those that this machine lacks, one job at a time; cmake: CMake and
+# Ninja, for the presets; tests: what the tests need, the recipe's Build-Depends (apt-get build-dep).
 packages() { local missing=() package; for package; do
     [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" = installed ] || missing+=("$package"); done
   [ ${#missing[@]} -eq 0 ] || flock /tmp/tyx-ci-apt.lock sh -c 'apt-get update -q &&
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"; }
+cmake=(cmake ninja-build)
+tests() { packages dpkg-dev; dpkg-checkbuilddeps packaging/debian/control 2>/dev/null || flock /tmp/tyx-ci-apt.lock \
+  sh -c 'apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q --no-install-recommends ./packaging'; }
 # rows TABLE: the lines of packaging/TABLE, without comments; codename: this system's Debian release.
 rows() { sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "packaging/$1"; }
 codename() { sed -n 's/^VERSION_CODENAME=//p' /etc/os-release; }
@@ -38,7 +42,7 @@ runs_as() {
 }
 # cross_packages: the foreign architectures' cross compilers, and what their tests need.
 cross_packages() { local compilers; mapfile -t compilers < <(architectures foreign | awk '{ print "g++-" $2 }')
-  packages cmake ninja-build qemu-user googletest groff-base man-db "${compilers[@]}"; }
+  packages "${cmake[@]}" qemu-user googletest "${compilers[@]}"; tests; }
 # built PRESET [OPTION...]: configured and built (a Linux one for TYX_ARCH); packaged: and packed.
 built() { cmake --preset "$1" "${@:2}" >/dev/null; cmake --build --preset "$1" >/dev/null; }
 packaged() { built "$@"; (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}${TYX_RUNTIME:+-$TYX_RUNTIME}" && cpack >/dev/null); }
@@ -46,8 +50,7 @@ packaged() { built "$@"; (cd "build/$1${TYX_ARCH:+-$TYX_ARCH}${TYX_RUNTIME:+-$TY
 hand() { mkdir "$handed/$1.part"; cp "${@:2}" "$handed/$1.part/"; mv "$handed/$1.part" "$handed/$1"
   (cd "$handed/$1" && sha256sum -- * | sed "s/^/handed on as $1: /"); }
 take() { cp "$handed/$1"/* "$2/"; (cd "$handed/$1" && sha256sum -- * | sed "s/^/taken up from $1: /"); }
-# later: a second build's clock, 31 hours ahead (faketime): the same bytes on another day and hour.
-# shellcheck disable=SC2034 # used by the jobs
+# shellcheck disable=SC2034 # later, for the jobs: a second build's clock, 31 hours ahead (faketime)
 later=(faketime -f +31h)
 # artifacts: the paths of the zip and the Linux archives; archives [OPTION...]: them, built here.
 artifacts() {

@@ -3,16 +3,16 @@
 # fuzzer, the linters, and tyx inside another project.
 # Every test (g++), as README.md's Test command runs them.
 job_test() {
-  packages cmake ninja-build g++ libgtest-dev valgrind groff-base man-db
+  packages "${cmake[@]}" g++; tests
   cmake --workflow --preset test
 }
 job_sanitize() {
-  packages cmake ninja-build clang libclang-rt-dev libgtest-dev groff-base man-db
+  packages "${cmake[@]}" clang libclang-rt-dev; tests
   cmake --workflow --preset sanitize
 }
 # A million runs of the argument path under ASan and UBSan; a failing input stays in build/ci.
 job_fuzz() {
-  packages cmake ninja-build clang libclang-rt-dev
+  packages "${cmake[@]}" clang libclang-rt-dev
   cmake --workflow --preset fuzz
   cp -r fuzz/corpus "$work/corpus"
   build/fuzz/fuzz/tyx_fuzz_arguments -runs=1000000 -seed=1 -print_final_stats=1 \
@@ -23,8 +23,7 @@ job_fuzz() {
 # every call that set -e does not reach named, in .ci's functions as one script, as .ci/call runs
 # them), and one version wherever one is written.
 job_lint() {
-  packages cmake ninja-build g++ clang clang-tidy clang-format cppcheck shellcheck libgtest-dev \
-    valgrind groff-base man-db dpkg-dev rpm
+  packages "${cmake[@]}" g++ clang clang-tidy clang-format cppcheck shellcheck rpm; tests
   local build sources
   for build in test fuzz; do
     cmake --preset $build >/dev/null
@@ -48,7 +47,7 @@ job_lint() {
 # tyx inside another project: the parent keeps its build type, tests and
 # package, and its tyx the hardening (nothing optimised, so nothing fortified).
 job_parent() {
-  packages cmake ninja-build g++ devscripts
+  packages "${cmake[@]}" g++ devscripts
   cmake -S tests/parent -B build/parent -G Ninja >/dev/null
   cmake --build build/parent >/dev/null
   ctest --test-dir build/parent

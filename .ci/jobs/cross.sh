@@ -3,7 +3,7 @@
 # tyx for any Linux, and the archives for users again from another clone, later.
 # wine_packages: what the Windows builds on this release need, and a Wine prefix of the job's own.
 wine_packages() { local compilers; mapfile -t compilers < <(runtimes "$(codename)" | awk '{ print $3 }')
-  packages cmake ninja-build wine64 googletest unzip "${compilers[@]}"; export WINEPREFIX=$work/wine; }
+  packages "${cmake[@]}" wine64 googletest unzip "${compilers[@]}"; export WINEPREFIX=$work/wine; }
 stop_wine() { /usr/lib/wine/wineserver64 -k 2>/dev/null || true; } # Wine's server outlives its programs
 
 # Every test under qemu-user for each foreign architecture, cross-built and linked statically, four
@@ -40,7 +40,7 @@ windows_suites() {
 # this machine's tyx runs in UTC, and with one zone file copied in, opens it when TZ names it.
 job_static() {
   cross_packages
-  packages g++ libgtest-dev valgrind binutils strace
+  packages g++ binutils strace
   local arch qemu machine cpus archive empty chroot zone=Pacific/Kiritimati
   built release
   empty=$work/$(dpkg --print-architecture)

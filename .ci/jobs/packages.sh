@@ -20,13 +20,13 @@ debian_build() {
 debian_arch() {
   local options=() again=(--build-profiles=nocheck) deb=tyx_$version-1_$1.deb compared file
   if [ "$1" = "$(dpkg --print-architecture)" ]; then
-    packages g++ libgtest-dev valgrind groff-base man-db
+    tests
   else
     flock /tmp/tyx-ci-apt.lock dpkg --add-architecture "$1"
     packages "crossbuild-essential-$1" "libc6-dev:$1"
     options=(--host-arch "$1" "--build-profiles=cross,nocheck" --build=any) again=("${options[@]}")
   fi
-  packages build-essential dpkg-dev debhelper cmake lintian blhc devscripts faketime
+  packages build-essential dpkg-dev debhelper "${cmake[@]}" lintian blhc devscripts faketime
   builder
   debian_build "$3" "$2" "${options[@]}"
   (cd / && runuser -u tyxbuild -- "$3/tyx-$version/packaging/check-deb.sh" "$3")
@@ -80,7 +80,7 @@ rpm_build() {
 }
 # The RPM under build-rpm.sh, its tyx against this tree's, the same bytes again; handed on as rpms.
 job_rpm() {
-  packages rpm rpmlint cpio devscripts cmake ninja-build g++ libgtest-dev valgrind groff-base man-db faketime
+  packages rpm rpmlint cpio devscripts "${cmake[@]}" g++ faketime; tests
   local tarball package
   tarball=$(tarball)
   rpm_build "$tarball" "$work/one"
