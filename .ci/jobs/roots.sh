@@ -6,7 +6,7 @@
 root_job() {
   local name release steps rest options step fail_on=()
   read -r name release steps rest < <(releases | awk -v job="$1" '$1 == job')
-  [ "$name" = "$1" ] && read -ra options <<<"$rest"
+  [ "$name" = "$1" ]; read -ra options <<<"$rest"
   for step in "${options[@]}"; do [[ $step != lintian=* ]] || fail_on=(--fail-on "${step#lintian=}"); done
   fresh_root "$release"
   for step in ${steps//+/ }; do
@@ -23,7 +23,7 @@ installable() {
   in_root in_installable >"$work/apt.log" 2>&1 || status=$?
   [ $status -ne 0 ] || return 0
   grep -E '^E: | but ' "$work/apt.log" || tail "$work/apt.log"
-  arch=$(dpkg --print-architecture) && debian_sources >"$work/Sources"
+  arch=$(dpkg --print-architecture); debian_sources >"$work/Sources"
   dose-builddebcheck -e -f --deb-native-arch="$arch" "$lists"/*_"$1"_main_binary-"$arch"_Packages "$work/Sources"
   echo "skipped: $1 cannot install what the job needs today, though tyx's Build-Depends can be met"
   return 77
